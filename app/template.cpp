@@ -1,0 +1,39 @@
+#include "app/template.h"
+
+#include "setupctrls/registration.h"
+#include "ui/core/resources.h"
+#include "ui/stream/reader.h"
+#include "ui/stream/standard_classes.h"
+
+void RegisterTemplateResources();  // generated from the description and its pictures
+
+TMainForm::TMainForm(TComponent* owner) : TMainForm(owner, TemplateDescription()) {}
+
+TMainForm::TMainForm(TComponent* owner, std::string_view description) : TForm(owner) {
+    PublishField("BoardImage1", BoardImage1);
+    PublishField("MainMenu1", MainMenu1);
+    PublishField("File1", File1);
+    PublishField("Exit2", Exit2);
+    PublishField("Help1", Help1);
+    PublishField("Howtousethisprogram1", Howtousethisprogram1);
+    PublishField("TechnicalSupport1", TechnicalSupport1);
+    PublishMethod("Exit2Click", [this](TObject* s) { Exit2Click(s); }, this);
+    ReadDescription(*this, description, Classes());
+    DoCreate();
+}
+
+void TMainForm::Exit2Click(TObject*) { Close(); }
+
+void RegisterTemplate() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    RegisterTemplateResources();
+    RegisterStandardClasses(Classes());
+    setupctrls::RegisterSetupControls(Classes());
+}
+
+std::string_view TemplateDescription() {
+    auto data = FindResource("template.desc");
+    return data ? std::string_view(reinterpret_cast<const char*>(data->data()), data->size()) : std::string_view();
+}
