@@ -291,10 +291,14 @@ void TWinControl::HandleNeeded() {
 
 void TWinControl::CreateHandle() {
     handle_ = Application()->WS().CreateHandle(*this);
+    ConfigureHandle();
+    handle_->SetVisible(Visible());  // last, once the window is complete
+}
+
+void TWinControl::ConfigureHandle() {
     handle_->SetBounds(BoundsRect());
     handle_->SetText(Caption());
     handle_->SetEnabled(Enabled());
-    handle_->SetVisible(Visible());
 }
 
 void TWinControl::DestroyHandle() {

@@ -196,6 +196,8 @@ public:
 protected:
     void Resized(int oldClientWidth, int oldClientHeight) override;
     virtual void CreateHandle();
+    // Hands the new handle everything but visibility.
+    virtual void ConfigureHandle();
     void DestroyHandle();
 
 private:

@@ -92,9 +92,8 @@ void TForm::SetActiveControl(TWinControl* c) {
     if (c && Active()) FocusActive();
 }
 
-void TForm::CreateHandle() {
-    TWinControl::CreateHandle();
-    Handle()->SetBounds(BoundsRect());
+void TForm::ConfigureHandle() {
+    TWinControl::ConfigureHandle();
     Handle()->StyleChanged();
     Handle()->MenuChanged();
 }
@@ -448,6 +447,10 @@ void TApplication::MouseUp(TPoint screen, TForm* under) {
 
 void TApplication::ControlClicked(TControl& control) {
     DispatchWithReport(&control, [&] { control.Click(); });
+}
+
+void TApplication::MenuItemChosen(TMenuItem& item) {
+    DispatchWithReport(&item, [&] { item.Click(); });
 }
 
 namespace {

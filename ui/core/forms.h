@@ -71,7 +71,7 @@ public:
 
 protected:
     void BeforeDestruction() override;
-    void CreateHandle() override;
+    void ConfigureHandle() override;
     void Paint() override {}
 
 private:
@@ -162,6 +162,7 @@ public:
     void MouseDown(TPoint screen, TForm* under) override;
     void MouseUp(TPoint screen, TForm* under) override;
     void ControlClicked(TControl& control) override;
+    void MenuItemChosen(TMenuItem& item) override;
     void KeyPressed(TForm& form, int key) override;
     void FormGeometryChanged(TForm& form, const TRect& outer, const FrameMetrics& frame) override;
     void FormActivated(TForm& form) override;

@@ -15,6 +15,7 @@ namespace ui {
 class TControl;
 class TWinControl;
 class TForm;
+class TMenuItem;
 
 // Border widths of a form: caption and menu bar are part of `top`.
 struct FrameMetrics {
@@ -49,8 +50,10 @@ public:
     virtual void MouseMove(TPoint screen, TForm* under) = 0;
     virtual void MouseDown(TPoint screen, TForm* under) = 0;
     virtual void MouseUp(TPoint screen, TForm* under) = 0;
-    // A native control (button, menu-less widget) was clicked by the user.
+    // A native control (a button) was clicked by the user.
     virtual void ControlClicked(TControl& control) = 0;
+    // The user chose a menu entry.
+    virtual void MenuItemChosen(TMenuItem& item) = 0;
     // Enter, Escape and Tab reach the form; other keys are the native controls' own.
     virtual void KeyPressed(TForm& form, int key) = 0;
     // Outer rectangle in screen coordinates, and the frame around the client area.

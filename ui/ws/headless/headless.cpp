@@ -101,13 +101,8 @@ bool HeadlessWidgetSet::ChooseMenu(TForm& form, const std::vector<std::string>& 
         if (!next || !next->Enabled()) return false;
         item = next;
     }
-    TApplication* app = Application();
-    try {
-        item->Click();
-    } catch (const std::exception& e) {
-        app->HandleException(item, e);
-    }
-    app->ProcessMessages();
+    events_->MenuItemChosen(*item);
+    Application()->ProcessMessages();
     return true;
 }
 

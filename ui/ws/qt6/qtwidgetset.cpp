@@ -1,0 +1,129 @@
+#include "ui/ws/qt6/qtwidgetset.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+#include <cstdlib>
+
+#include "ui/ws/qt6/qtmessagebox.h"
+#include "ui/ws/qt6/qttext.h"
+#include "ui/ws/qt6/qtwindows.h"
+
+namespace ui::qt {
+
+Context& Ctx() {
+    static Context context;
+    return context;
+}
+
+FrameMetrics EstimatedFrame(TBorderStyle style) {
+    if (style == bsNone) return {};
+    if (style == bsToolWindow || style == bsSizeToolWin) return {1, 20, 1, 1};
+    return {1, 24, 1, 1};
+}
+
+TForm* FormAt(QPoint global) {
+    if (QWidget* w = QApplication::topLevelAt(global))
+        if (auto* fw = dynamic_cast<FormWindow*>(w)) return &fw->Form();
+    // Over a window frame: the frame belongs to its window.
+    for (TForm* f : Application()->Screen().StackingOrder())
+        if (f->BoundsRect().Contains(ToPoint(global))) return f;
+    return nullptr;
+}
+
+void ReportCursor(QPoint global) {
+    TApplication* app = Application();
+    if (!app) return;
+    Ctx().events->MouseMove(ToPoint(global), FormAt(global));
+    // Over a frame or outside our windows no widget reports moves, so keep looking while the core
+    // still has a control under the mouse.
+    static QTimer* poll = nullptr;
+    if (!poll) {
+        poll = new QTimer(qApp);
+        poll->setInterval(40);
+        QObject::connect(poll, &QTimer::timeout, [] {
+            const QPoint p = QCursor::pos();
+            QWidget* w = QApplication::widgetAt(p);
+            if (!Application() || !Application()->MouseControl() || (w && dynamic_cast<PaintedWidget*>(w))) {
+                poll->stop();
+                return;
+            }
+            Ctx().events->MouseMove(ToPoint(p), FormAt(p));
+        });
+    }
+    if (app->MouseControl() && !dynamic_cast<PaintedWidget*>(QApplication::widgetAt(global))) poll->start();
+}
+
+namespace {
+
+class QtWidgetSet : public WidgetSet {
+public:
+    QtWidgetSet(int& argc, char** argv) {
+        // Popups place themselves in screen coordinates, which only X11 allows; Wayland sessions use XWayland.
+        if (std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+        app_ = std::make_unique<QApplication>(argc, argv);
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QFont font("Tahoma");
+        font.setPixelSize(11);
+        QApplication::setFont(font);
+        QApplication::setQuitOnLastWindowClosed(false);
+        clock_.start();
+        wake_ = std::make_unique<QTimer>();
+        wake_->setSingleShot(true);
+    }
+    ~QtWidgetSet() override {
+        Ctx().events = nullptr;
+        wake_.reset();
+    }
+
+    void Attach(WidgetSetEvents* events) override {
+        WidgetSet::Attach(events);
+        Ctx().events = events;
+    }
+
+    std::unique_ptr<WindowHandle> CreateHandle(TWinControl& control) override {
+        if (auto* form = As<TForm>(&control)) return std::make_unique<FormHandle>(*form);
+        return std::make_unique<PaintedHandle>(control, ClientWidgetOf(control.Parent()));
+    }
+    TPoint CursorPos() override { return ToPoint(QCursor::pos()); }
+    TPoint ScreenSize() override {
+        const QRect r = QGuiApplication::primaryScreen()->geometry();
+        return {r.width(), r.height()};
+    }
+    FrameMetrics DefaultFrame(const TForm& form) override {
+        FrameMetrics f = EstimatedFrame(form.BorderStyle());
+        if (form.Menu() && form.Menu()->Items()->Count() > 0) f.top += 20;
+        return f;
+    }
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+        return ShowMessageBox(text, caption, flags);
+    }
+    TextService* Text() override { return &text_; }
+    int64_t NowMs() override { return clock_.elapsed(); }
+    void ProcessEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+    void WaitForEvents(int64_t wakeAtMs) override {
+        if (wakeAtMs >= 0) wake_->start(static_cast<int>(std::max<int64_t>(0, wakeAtMs - NowMs())));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+    }
+
+private:
+    std::unique_ptr<QApplication> app_;
+    QElapsedTimer clock_;
+    std::unique_ptr<QTimer> wake_;  // wakes the loop when the next timer is due
+    QtTextService text_;
+};
+
+}  // namespace
+}  // namespace ui::qt
+
+namespace ui {
+
+std::unique_ptr<WidgetSet> CreateQtWidgetSet(int& argc, char** argv) {
+    return std::make_unique<qt::QtWidgetSet>(argc, argv);
+}
+
+}  // namespace ui

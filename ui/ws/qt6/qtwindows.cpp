@@ -1,0 +1,302 @@
+#include "ui/ws/qt6/qtwindows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/ws/qt6/qttext.h"
+
+namespace ui::qt {
+
+QWidget* ClientWidgetOf(const TWinControl* control) {
+    if (!control || !control->Handle()) return nullptr;
+    if (auto* f = dynamic_cast<FormHandle*>(control->Handle())) return f->ClientWidget();
+    if (auto* p = dynamic_cast<PaintedHandle*>(control->Handle())) return p->ClientWidget();
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- PaintedWidget
+
+PaintedWidget::PaintedWidget(TWinControl& control, QWidget* parent) : QWidget(parent), control_(control) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PaintedWidget::paintEvent(QPaintEvent*) {
+    Ctx().painting = true;
+    const TBitmap& bitmap = Ctx().events->PaintControl(control_);
+    Ctx().painting = false;
+    if (bitmap.Width() == 0 || bitmap.Height() == 0) return;
+    // A control that moved itself while painting is drawn again once it stands at its new place.
+    if (!control_.IsWindowed() || (!As<TForm>(&control_) && geometry() != ToQRect(control_.BoundsRect()))) return;
+    // A view of the model's memory: no copy, no colour management.
+    const QImage image(reinterpret_cast<const uchar*>(bitmap.ScanLine(0)), bitmap.Width(), bitmap.Height(),
+                       bitmap.Width() * 4, QImage::Format_RGB32);
+    QPainter(this).drawImage(0, 0, image);
+}
+
+void PaintedWidget::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint g = e->globalPosition().toPoint();
+    Ctx().events->MouseMove(ToPoint(g), FormAt(g));
+}
+
+void PaintedWidget::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint g = e->globalPosition().toPoint();
+    Ctx().events->MouseDown(ToPoint(g), FormAt(g));
+}
+
+void PaintedWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint g = e->globalPosition().toPoint();
+    Ctx().events->MouseUp(ToPoint(g), FormAt(g));
+}
+
+void PaintedWidget::enterEvent(QEnterEvent* e) {
+    const QPoint g = e->globalPosition().toPoint();
+    Ctx().events->MouseMove(ToPoint(g), FormAt(g));
+}
+
+void PaintedWidget::leaveEvent(QEvent*) {
+    // Qt tells a widget it was left before telling the next one it was entered; look once things settle.
+    QTimer::singleShot(0, [] { ReportCursor(QCursor::pos()); });
+}
+
+// ---------------------------------------------------------------- FormWindow
+
+FormWindow::FormWindow(TForm& form) : QWidget(nullptr), form_(form) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    layout->setMenuBar(menuBar_);
+    client_ = new PaintedWidget(form, this);
+    layout->addWidget(client_);
+    setMouseTracking(true);
+    ApplyStyle();
+    RebuildMenu();
+}
+
+void FormWindow::ApplyStyle() {
+    Qt::WindowFlags flags = Qt::Window;
+    switch (form_.BorderStyle()) {
+        case bsNone: flags |= Qt::FramelessWindowHint; break;
+        case bsToolWindow:
+        case bsSizeToolWin: flags = Qt::Tool; break;
+        case bsDialog:
+        case bsSingle: flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+        case bsSizeable: break;
+    }
+    if (form_.FormStyle() == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    if (flags != windowFlags()) {
+        const bool wasVisible = isVisible();
+        setWindowFlags(flags);
+        if (wasVisible) show();
+    }
+    const FrameMetrics f = Frame();
+    const TSizeConstraints& c = form_.Constraints();
+    setMinimumSize(std::max(0, c.MinWidth - f.left - f.right), std::max(0, c.MinHeight - (f.top - menuBar_->height()) - f.bottom));
+    if (form_.WindowState() == wsMaximized && isVisible() && !isMaximized()) showMaximized();
+}
+
+FrameMetrics FormWindow::Frame() const {
+    const QRect frame = frameGeometry(), inner = geometry();
+    const int menu = menuBar_->isVisible() ? menuBar_->height() : 0;
+    if (!isVisible() || frame == inner) {
+        // Not framed yet: the window system's usual frame.
+        FrameMetrics guess = EstimatedFrame(form_.BorderStyle());
+        guess.top += menu;
+        return guess;
+    }
+    return {inner.left() - frame.left(), inner.top() - frame.top() + menu, frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+void FormWindow::QueueMenuRebuild() {
+    // Never rebuild from inside a menu's own signal: the menu would be deleted under it.
+    if (menuRebuildQueued_) return;
+    menuRebuildQueued_ = true;
+    QPointer<FormWindow> self(this);
+    QTimer::singleShot(0, [self] {
+        if (self) self->RebuildMenu();
+    });
+}
+
+void FormWindow::RebuildMenu() {
+    menuRebuildQueued_ = false;
+    menuBar_->clear();
+    for (QMenu* old : menus_) old->deleteLater();
+    menus_.clear();
+    TMainMenu* menu = form_.Menu();
+    bool any = false;
+    if (menu) {
+        TMenuItem* root = menu->Items();
+        for (int i = 0; i < root->Count(); ++i) {
+            TMenuItem* group = root->Items(i);
+            if (!group->Visible()) continue;
+            any = true;
+            QMenu* m = menuBar_->addMenu(QString::fromStdString(group->Caption()));
+            menus_.push_back(m);
+            m->setEnabled(group->Enabled());
+            for (int j = 0; j < group->Count(); ++j) {
+                TMenuItem* item = group->Items(j);
+                if (!item->Visible()) continue;
+                QAction* a = m->addAction(QString::fromStdString(item->Caption()));
+                a->setEnabled(item->Enabled());
+                a->setCheckable(item->Checked());
+                a->setChecked(item->Checked());
+                QPointer<FormWindow> self(this);
+                QObject::connect(a, &QAction::triggered, [self, item] {
+                    if (self) Ctx().events->MenuItemChosen(*item);
+                });
+            }
+        }
+    }
+    menuBar_->setVisible(any);
+    ReportGeometry();
+}
+
+void FormWindow::SetOuterBounds(const TRect& outer) {
+    const FrameMetrics f = Frame();
+    const int menu = menuBar_->isVisible() ? menuBar_->height() : 0;
+    const QSize inner(outer.Width() - f.left - f.right, outer.Height() - (f.top - menu) - f.bottom);
+    // What the window system itself reported is not sent back to it.
+    if (reporting_ || isMaximized()) return;
+    if (pos() != QPoint(outer.left, outer.top)) move(outer.left, outer.top);
+    if (size() != inner) resize(inner);
+}
+
+void FormWindow::ReportGeometry() {
+    if (!isVisible()) return;
+    const QRect frame = frameGeometry();
+    reporting_ = true;
+    Ctx().events->FormGeometryChanged(form_, Bounds(frame.left(), frame.top(), frame.width(), frame.height()), Frame());
+    reporting_ = false;
+}
+
+void FormWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    Ctx().events->CloseRequested(form_);
+}
+
+void FormWindow::moveEvent(QMoveEvent*) { ReportGeometry(); }
+void FormWindow::resizeEvent(QResizeEvent*) { ReportGeometry(); }
+
+void FormWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            Ctx().events->FormActivated(form_);
+        else
+            Ctx().events->FormDeactivated(form_);
+    }
+    QWidget::changeEvent(e);
+}
+
+bool FormWindow::event(QEvent* e) {
+    if (e->type() == QEvent::Leave) QTimer::singleShot(0, [] { ReportCursor(QCursor::pos()); });
+    return QWidget::event(e);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: Ctx().events->KeyPressed(form_, static_cast<int>(Key::Enter)); break;
+        case Qt::Key_Escape: Ctx().events->KeyPressed(form_, static_cast<int>(Key::Escape)); break;
+        default: QWidget::keyPressEvent(e);
+    }
+}
+
+// ---------------------------------------------------------------- handles
+
+FormHandle::FormHandle(TForm& form) : window_(new FormWindow(form)) {}
+FormHandle::~FormHandle() { delete window_.data(); }
+
+void FormHandle::SetBounds(const TRect& r) {
+    if (window_) window_->SetOuterBounds(r);
+}
+
+void FormHandle::SetVisible(bool v) {
+    if (!window_) return;
+    if (!v) {
+        window_->hide();
+        return;
+    }
+    if (window_->Form().WindowState() == wsMaximized)
+        window_->showMaximized();
+    else
+        window_->show();
+}
+
+void FormHandle::SetText(const std::string& s) {
+    if (window_) window_->setWindowTitle(QString::fromStdString(s));
+}
+
+void FormHandle::SetEnabled(bool e) {
+    if (window_) window_->setEnabled(e);
+}
+
+void FormHandle::Invalidate(const TRect& r) {
+    if (window_) window_->Client()->update(ToQRect(r));
+}
+
+void FormHandle::SetFocus() {
+    if (window_) window_->activateWindow();
+}
+
+void FormHandle::BringToFront() {
+    if (window_) window_->raise();
+}
+
+void FormHandle::Activate() {
+    if (!window_) return;
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FormHandle::StyleChanged() {
+    if (window_) window_->ApplyStyle();
+}
+
+void FormHandle::MenuChanged() {
+    if (window_) window_->QueueMenuRebuild();
+}
+
+PaintedHandle::PaintedHandle(TWinControl& control, QWidget* parent) : widget_(new PaintedWidget(control, parent)) {}
+PaintedHandle::~PaintedHandle() { delete widget_.data(); }
+
+void PaintedHandle::SetBounds(const TRect& r) {
+    if (!widget_ || widget_->geometry() == ToQRect(r)) return;
+    if (!Ctx().painting) {
+        widget_->setGeometry(ToQRect(r));
+        return;
+    }
+    // Qt must not move a widget from inside its paint event.
+    QPointer<PaintedWidget> w = widget_;
+    QTimer::singleShot(0, [w, r] {
+        if (!w) return;
+        w->setGeometry(ToQRect(r));
+        w->update();
+    });
+}
+void PaintedHandle::SetVisible(bool v) {
+    if (widget_) widget_->setVisible(v);
+}
+void PaintedHandle::SetEnabled(bool e) {
+    if (widget_) widget_->setEnabled(e);
+}
+void PaintedHandle::Invalidate(const TRect& r) {
+    if (widget_) widget_->update(ToQRect(r));
+}
+void PaintedHandle::SetFocus() {
+    if (widget_) widget_->setFocus();
+}
+void PaintedHandle::BringToFront() {
+    if (widget_) widget_->raise();
+}
+
+}  // namespace ui::qt
