@@ -28,6 +28,15 @@ TBitmap::TBitmap(TBitmap&& other) noexcept
     other.width_ = other.height_ = 0;
     other.canvas_.reset();
 }
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = std::move(other.pixels_);
+    canvas_.reset();
+    other.width_ = other.height_ = 0;
+    other.canvas_.reset();
+    return *this;
+}
 TBitmap::~TBitmap() = default;
 
 void TBitmap::SetSize(int width, int height) {

@@ -107,6 +107,7 @@ public:
     TBitmap();
     TBitmap(int width, int height);
     TBitmap(TBitmap&& other) noexcept;
+    TBitmap& operator=(TBitmap&& other) noexcept;
     ~TBitmap() override;
     int Width() const override { return width_; }
     int Height() const override { return height_; }
