@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config python3
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config python3 bc libx11-dev
   libjpeg62-turbo-dev liblcms2-dev qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick

@@ -58,3 +58,51 @@ void TCustomPanel::Paint() {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+    SetBoundsQuiet(0, 0, 105, 105);
+    picture_.OnChange = [this](TObject*) { PictureChanged(); };
+}
+
+void TImage::PictureChanged() {
+    if (TGraphic* g = picture_.Graphic()) g->SetTransparent(transparent_);
+    if (AutoSize() && picture_.Width() > 0 && picture_.Height() > 0) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+    Invalidate();
+}
+
+void TImage::SetCenter(bool on) {
+    center_ = on;
+    Invalidate();
+}
+
+void TImage::SetStretch(bool on) {
+    stretch_ = on;
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool on) {
+    transparent_ = on;
+    PictureChanged();
+}
+
+bool TImage::CanAutoSize(int& newWidth, int& newHeight) {
+    if (picture_.Width() > 0 && picture_.Height() > 0) {
+        newWidth = picture_.Width();
+        newHeight = picture_.Height();
+    }
+    return true;
+}
+
+TRect TImage::DestRect() const {
+    if (stretch_) return ClientRect();
+    if (center_) return Bounds((Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2, picture_.Width(), picture_.Height());
+    return Bounds(0, 0, picture_.Width(), picture_.Height());
+}
+
+void TImage::Paint() {
+    if (TGraphic* g = picture_.Graphic()) Canvas()->StretchDraw(DestRect(), *g);
+}
+
+}  // namespace ui

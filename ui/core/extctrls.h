@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/core/controls.h"
+#include "ui/core/graphics.h"
 
 namespace ui {
 
@@ -36,6 +37,30 @@ private:
     int bevelWidth_ = 1, borderWidth_ = 0;
     TPanelBorderStyle borderStyle_ = bsPanelNone;
     bool fullRepaint_ = true;
+};
+
+// A picture on its parent's surface; a transparent bitmap leaves out the colour of its bottom-left pixel.
+class TImage : public TGraphicControl {
+    UI_CLASS(TImage, TGraphicControl)
+public:
+    explicit TImage(TComponent* owner);
+    TPicture& Picture() { return picture_; }
+    bool Center() const { return center_; }
+    void SetCenter(bool on);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool on);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool on);
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
+    TRect DestRect() const;
+
+protected:
+    void Paint() override;
+
+private:
+    void PictureChanged();
+    TPicture picture_;
+    bool center_ = false, stretch_ = false, transparent_ = false;
 };
 
 class TPanel : public TCustomPanel {

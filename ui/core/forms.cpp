@@ -1,5 +1,7 @@
 #include "ui/core/forms.h"
 
+#include "ui/core/comctrls.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -451,6 +453,19 @@ void TApplication::ControlClicked(TControl& control) {
 
 void TApplication::MenuItemChosen(TMenuItem& item) {
     DispatchWithReport(&item, [&] { item.Click(); });
+}
+
+void TApplication::ControlFocused(TWinControl& control) {
+    DispatchWithReport(&control, [&] {
+        if (focused_ != &control && control.CanFocus()) FocusControl(&control);
+    });
+}
+
+void TApplication::PageChosen(TWinControl& control, int index) {
+    DispatchWithReport(&control, [&] {
+        if (auto* pc = As<TPageControl>(&control); pc && index >= 0 && index < static_cast<int>(pc->Pages().size()))
+            pc->SetActivePage(pc->Pages()[static_cast<size_t>(index)]);
+    });
 }
 
 namespace {

@@ -163,6 +163,8 @@ public:
     void MouseUp(TPoint screen, TForm* under) override;
     void ControlClicked(TControl& control) override;
     void MenuItemChosen(TMenuItem& item) override;
+    void ControlFocused(TWinControl& control) override;
+    void PageChosen(TWinControl& control, int index) override;
     void KeyPressed(TForm& form, int key) override;
     void FormGeometryChanged(TForm& form, const TRect& outer, const FrameMetrics& frame) override;
     void FormActivated(TForm& form) override;

@@ -64,6 +64,7 @@ public:
     virtual void DrawText(TCanvas& canvas, const TRect& rect, const std::string& text, const TFont& font,
                           unsigned flags) = 0;
     virtual int TextHeight(const TFont& font) = 0;
+    virtual int TextWidth(const TFont& font, const std::string& text) = 0;
 };
 void SetTextService(TextService* service);
 TextService* GetTextService();

@@ -1,5 +1,6 @@
 #include "ui/stream/standard_classes.h"
 
+#include "ui/core/comctrls.h"
 #include "ui/core/extctrls.h"
 #include "ui/core/forms.h"
 #include "ui/core/menus.h"
@@ -145,6 +146,41 @@ void RegisterPanels(ClassRegistry& r) {
     r.Add({"TPanel", [](TComponent* owner) -> TComponent* { return new TPanel(owner); }, {}});
 }
 
+const std::vector<std::pair<std::string, TScrollStyle>> kScrollStyles = {
+    {"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth}};
+
+template <class T> ClassEntry Creatable(const std::string& name, std::vector<PropertyInfo> properties) {
+    return {name, [](TComponent* owner) -> TComponent* { return new T(owner); }, std::move(properties)};
+}
+
+void RegisterControls(ClassRegistry& r) {
+    r.Add(Creatable<TLabel>(
+        "TLabel", {EnumProp<TLabel, TAlignment>("Alignment",
+                                                {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}},
+                                                [](TLabel& l, TAlignment a) { l.SetAlignment(a); }),
+                   BoolProp<TLabel>("WordWrap", [](TLabel& l, bool on) { l.SetWordWrap(on); }),
+                   BoolProp<TLabel>("Transparent", [](TLabel& l, bool on) { l.SetTransparent(on); })}));
+    r.Add(Creatable<TButton>("TButton", {BoolProp<TButton>("Default", [](TButton& b, bool on) { b.SetDefault(on); }),
+                                         BoolProp<TButton>("Cancel", [](TButton& b, bool on) { b.SetCancel(on); })}));
+    r.Add(Creatable<TMemo>(
+        "TMemo", {StringsProp<TMemo>("Lines.Strings", [](TMemo& m, const std::vector<std::string>& l) { m.Lines().SetLines(l); }),
+                  BoolProp<TMemo>("ReadOnly", [](TMemo& m, bool on) { m.SetReadOnly(on); }),
+                  BoolProp<TMemo>("WordWrap", [](TMemo& m, bool on) { m.SetWordWrap(on); }),
+                  EnumProp<TMemo, TScrollStyle>("ScrollBars", kScrollStyles, [](TMemo& m, TScrollStyle s) { m.SetScrollBars(s); })}));
+    r.Add(Creatable<TRichEdit>(
+        "TRichEdit", {BoolProp<TRichEdit>("ReadOnly", [](TRichEdit& e, bool on) { e.SetReadOnly(on); }),
+                      EnumProp<TRichEdit, TScrollStyle>("ScrollBars", kScrollStyles, [](TRichEdit& e, TScrollStyle s) { e.SetScrollBars(s); })}));
+    r.Add(Creatable<TStatusBar>("TStatusBar", {}));
+    r.Add(Creatable<TTabSheet>("TTabSheet", {}));
+    r.Add(Creatable<TPageControl>(
+        "TPageControl", {ReferenceProp<TPageControl, TTabSheet>("ActivePage", [](TPageControl& p, TTabSheet* s) { p.SetActivePage(s); })}));
+    r.Add(Creatable<TImage>(
+        "TImage", {Prop<TImage>("Picture", [](TImage& i, const Value& v, LoadContext&) { LoadPicture(v, i.Picture()); }),
+                   BoolProp<TImage>("Center", [](TImage& i, bool on) { i.SetCenter(on); }),
+                   BoolProp<TImage>("Stretch", [](TImage& i, bool on) { i.SetStretch(on); }),
+                   BoolProp<TImage>("Transparent", [](TImage& i, bool on) { i.SetTransparent(on); })}));
+}
+
 }  // namespace
 
 void RegisterStandardClasses(ClassRegistry& registry) {
@@ -154,6 +190,7 @@ void RegisterStandardClasses(ClassRegistry& registry) {
     RegisterForm(registry);
     RegisterMenus(registry);
     RegisterPanels(registry);
+    RegisterControls(registry);
 }
 
 }  // namespace ui

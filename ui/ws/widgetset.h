@@ -41,6 +41,8 @@ public:
     virtual void MenuChanged() {}
     // Forms: the program activates the window.
     virtual void Activate() {}
+    // Native controls: what they show (lines, document, panels, pages, button role) changed.
+    virtual void ContentChanged() {}
 };
 
 class WidgetSetEvents {
@@ -54,6 +56,10 @@ public:
     virtual void ControlClicked(TControl& control) = 0;
     // The user chose a menu entry.
     virtual void MenuItemChosen(TMenuItem& item) = 0;
+    // The user moved the keyboard focus into a native control (by clicking it).
+    virtual void ControlFocused(TWinControl& control) = 0;
+    // The user chose page `index` of a tab control.
+    virtual void PageChosen(TWinControl& control, int index) = 0;
     // Enter, Escape and Tab reach the form; other keys are the native controls' own.
     virtual void KeyPressed(TForm& form, int key) = 0;
     // Outer rectangle in screen coordinates, and the frame around the client area.

@@ -2,6 +2,7 @@
 // message boxes. Tests drive it exactly as a user would drive a real desktop.
 #pragma once
 
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <string>
@@ -18,6 +19,16 @@ struct ShownMessageBox {
     int answer;
 };
 
+// Text of fixed, font-proportional metrics that draws nothing: layouts stay the same on every machine.
+class HeadlessText : public TextService {
+public:
+    void DrawText(TCanvas&, const TRect&, const std::string&, const TFont&, unsigned) override {}
+    int TextHeight(const TFont& font) override { return (std::abs(font.Height) * 6 + 2) / 5; }
+    int TextWidth(const TFont& font, const std::string& text) override {
+        return static_cast<int>(text.size()) * (std::abs(font.Height) * 11 + 10) / 20;
+    }
+};
+
 class HeadlessWidgetSet : public WidgetSet {
 public:
     // Frames of the simulated window manager, per border style (caption included in `top`).
@@ -32,6 +43,7 @@ public:
     TPoint ScreenSize() override { return screen_; }
     FrameMetrics DefaultFrame(const TForm& form) override;
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    TextService* Text() override { return &text_; }
     int64_t NowMs() override { return now_; }
     void Flush() override;
     void WaitForEvents(int64_t wakeAtMs) override;
@@ -63,6 +75,7 @@ private:
     std::deque<int> answers_;
     std::vector<ShownMessageBox> boxes_;
     std::map<const TWinControl*, int> paints_;
+    HeadlessText text_;
 };
 
 }  // namespace ui

@@ -40,4 +40,8 @@ void QtTextService::DrawText(TCanvas& canvas, const TRect& rect, const std::stri
 
 int QtTextService::TextHeight(const TFont& font) { return QFontMetrics(ToQFont(font)).height(); }
 
+int QtTextService::TextWidth(const TFont& font, const std::string& text) {
+    return QFontMetrics(ToQFont(font)).boundingRect(QRect(), Qt::TextExpandTabs, QString::fromStdString(text)).width();
+}
+
 }  // namespace ui::qt

@@ -13,6 +13,7 @@ class QtTextService : public TextService {
 public:
     void DrawText(TCanvas& canvas, const TRect& rect, const std::string& text, const TFont& font, unsigned flags) override;
     int TextHeight(const TFont& font) override;
+    int TextWidth(const TFont& font, const std::string& text) override;
 };
 
 }  // namespace ui::qt

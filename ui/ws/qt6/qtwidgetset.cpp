@@ -4,12 +4,14 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdlib>
 
 #include "ui/ws/qt6/qtmessagebox.h"
+#include "ui/ws/qt6/qtnative.h"
 #include "ui/ws/qt6/qttext.h"
 #include "ui/ws/qt6/qtwindows.h"
 
@@ -60,6 +62,33 @@ void ReportCursor(QPoint global) {
 
 namespace {
 
+// Sees every mouse move over any of our widgets (painted or native), and the user's focus changes.
+class InputFilter : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseMove: {
+                const QPoint g = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+                if (g != last_) {
+                    last_ = g;
+                    Ctx().events->MouseMove(ToPoint(g), FormAt(g));
+                }
+                break;
+            }
+            case QEvent::Enter:
+            case QEvent::Leave:
+                // Qt tells a widget it was left before the next one that it was entered: look once settled.
+                if (object->isWidgetType()) QTimer::singleShot(0, [] { ReportCursor(QCursor::pos()); });
+                break;
+            default: break;
+        }
+        return false;
+    }
+
+private:
+    QPoint last_{-1, -1};
+};
+
 class QtWidgetSet : public WidgetSet {
 public:
     QtWidgetSet(int& argc, char** argv) {
@@ -71,6 +100,10 @@ public:
         font.setPixelSize(11);
         QApplication::setFont(font);
         QApplication::setQuitOnLastWindowClosed(false);
+        app_->installEventFilter(&filter_);
+        QObject::connect(app_.get(), &QApplication::focusChanged, [](QWidget*, QWidget* now) {
+            if (TWinControl* c = ControlOf(now); c && Ctx().events) Ctx().events->ControlFocused(*c);
+        });
         clock_.start();
         wake_ = std::make_unique<QTimer>();
         wake_->setSingleShot(true);
@@ -87,7 +120,9 @@ public:
 
     std::unique_ptr<WindowHandle> CreateHandle(TWinControl& control) override {
         if (auto* form = As<TForm>(&control)) return std::make_unique<FormHandle>(*form);
-        return std::make_unique<PaintedHandle>(control, ClientWidgetOf(control.Parent()));
+        QWidget* parent = ClientWidgetOf(control.Parent());
+        if (auto native = CreateNativeHandle(control, parent)) return native;
+        return std::make_unique<PaintedHandle>(control, parent);
     }
     TPoint CursorPos() override { return ToPoint(QCursor::pos()); }
     TPoint ScreenSize() override {
@@ -115,6 +150,7 @@ private:
     QElapsedTimer clock_;
     std::unique_ptr<QTimer> wake_;  // wakes the loop when the next timer is due
     QtTextService text_;
+    InputFilter filter_;
 };
 
 }  // namespace

@@ -13,15 +13,19 @@ namespace ui::qt {
 
 QWidget* ClientWidgetOf(const TWinControl* control) {
     if (!control || !control->Handle()) return nullptr;
-    if (auto* f = dynamic_cast<FormHandle*>(control->Handle())) return f->ClientWidget();
-    if (auto* p = dynamic_cast<PaintedHandle*>(control->Handle())) return p->ClientWidget();
+    if (auto* h = dynamic_cast<WidgetHandle*>(control->Handle())) return h->ClientWidget();
     return nullptr;
+}
+
+TWinControl* ControlOf(const QWidget* w) {
+    return w ? static_cast<TWinControl*>(w->property("uiControl").value<void*>()) : nullptr;
 }
 
 // ---------------------------------------------------------------- PaintedWidget
 
 PaintedWidget::PaintedWidget(TWinControl& control, QWidget* parent) : QWidget(parent), control_(control) {
     setMouseTracking(true);
+    setProperty("uiControl", QVariant::fromValue<void*>(&control));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -39,11 +43,6 @@ void PaintedWidget::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, image);
 }
 
-void PaintedWidget::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint g = e->globalPosition().toPoint();
-    Ctx().events->MouseMove(ToPoint(g), FormAt(g));
-}
-
 void PaintedWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     const QPoint g = e->globalPosition().toPoint();
@@ -54,16 +53,6 @@ void PaintedWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     const QPoint g = e->globalPosition().toPoint();
     Ctx().events->MouseUp(ToPoint(g), FormAt(g));
-}
-
-void PaintedWidget::enterEvent(QEnterEvent* e) {
-    const QPoint g = e->globalPosition().toPoint();
-    Ctx().events->MouseMove(ToPoint(g), FormAt(g));
-}
-
-void PaintedWidget::leaveEvent(QEvent*) {
-    // Qt tells a widget it was left before telling the next one it was entered; look once things settle.
-    QTimer::singleShot(0, [] { ReportCursor(QCursor::pos()); });
 }
 
 // ---------------------------------------------------------------- FormWindow
@@ -197,9 +186,11 @@ void FormWindow::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
 }
 
-bool FormWindow::event(QEvent* e) {
-    if (e->type() == QEvent::Leave) QTimer::singleShot(0, [] { ReportCursor(QCursor::pos()); });
-    return QWidget::event(e);
+// Tab order is the model's.
+bool FormWindow::focusNextPrevChild(bool next) {
+    if (!next) return QWidget::focusNextPrevChild(next);
+    Ctx().events->KeyPressed(form_, static_cast<int>(Key::Tab));
+    return true;
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {
@@ -266,36 +257,39 @@ void FormHandle::MenuChanged() {
     if (window_) window_->QueueMenuRebuild();
 }
 
-PaintedHandle::PaintedHandle(TWinControl& control, QWidget* parent) : widget_(new PaintedWidget(control, parent)) {}
-PaintedHandle::~PaintedHandle() { delete widget_.data(); }
+ChildHandle::ChildHandle(TWinControl& control, QWidget* widget) : widget_(widget) {
+    widget->setProperty("uiControl", QVariant::fromValue<void*>(&control));
+    widget->setMouseTracking(true);
+}
+ChildHandle::~ChildHandle() { delete widget_.data(); }
 
-void PaintedHandle::SetBounds(const TRect& r) {
+void ChildHandle::SetBounds(const TRect& r) {
     if (!widget_ || widget_->geometry() == ToQRect(r)) return;
     if (!Ctx().painting) {
         widget_->setGeometry(ToQRect(r));
         return;
     }
     // Qt must not move a widget from inside its paint event.
-    QPointer<PaintedWidget> w = widget_;
+    QPointer<QWidget> w = widget_;
     QTimer::singleShot(0, [w, r] {
         if (!w) return;
         w->setGeometry(ToQRect(r));
         w->update();
     });
 }
-void PaintedHandle::SetVisible(bool v) {
+void ChildHandle::SetVisible(bool v) {
     if (widget_) widget_->setVisible(v);
 }
-void PaintedHandle::SetEnabled(bool e) {
+void ChildHandle::SetEnabled(bool e) {
     if (widget_) widget_->setEnabled(e);
 }
-void PaintedHandle::Invalidate(const TRect& r) {
+void ChildHandle::Invalidate(const TRect& r) {
     if (widget_) widget_->update(ToQRect(r));
 }
-void PaintedHandle::SetFocus() {
+void ChildHandle::SetFocus() {
     if (widget_) widget_->setFocus();
 }
-void PaintedHandle::BringToFront() {
+void ChildHandle::BringToFront() {
     if (widget_) widget_->raise();
 }
 

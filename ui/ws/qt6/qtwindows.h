@@ -18,11 +18,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
 
 private:
     TWinControl& control_;
@@ -48,7 +45,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void ReportGeometry();
@@ -60,11 +57,17 @@ private:
     bool reporting_ = false;
 };
 
-class FormHandle : public WindowHandle {
+// A handle over a real widget; its ClientWidget holds the widgets of child controls.
+class WidgetHandle : public WindowHandle {
+public:
+    virtual QWidget* ClientWidget() const = 0;
+};
+
+class FormHandle : public WidgetHandle {
 public:
     explicit FormHandle(TForm& form);
     ~FormHandle() override;
-    QWidget* ClientWidget() const { return window_ ? window_->Client() : nullptr; }
+    QWidget* ClientWidget() const override { return window_ ? window_->Client() : nullptr; }
     void SetBounds(const TRect& r) override;
     void SetVisible(bool v) override;
     void SetText(const std::string& s) override;
@@ -80,11 +83,12 @@ private:
     QPointer<FormWindow> window_;
 };
 
-class PaintedHandle : public WindowHandle {
+// Bounds, visibility, focus and stacking of a child control's widget.
+class ChildHandle : public WidgetHandle {
 public:
-    PaintedHandle(TWinControl& control, QWidget* parent);
-    ~PaintedHandle() override;
-    QWidget* ClientWidget() const { return widget_; }
+    ChildHandle(TWinControl& control, QWidget* widget);
+    ~ChildHandle() override;
+    QWidget* ClientWidget() const override { return widget_; }
     void SetBounds(const TRect& r) override;
     void SetVisible(bool v) override;
     void SetEnabled(bool e) override;
@@ -92,9 +96,17 @@ public:
     void SetFocus() override;
     void BringToFront() override;
 
-private:
-    QPointer<PaintedWidget> widget_;
+protected:
+    QPointer<QWidget> widget_;
 };
+
+class PaintedHandle : public ChildHandle {
+public:
+    PaintedHandle(TWinControl& control, QWidget* parent) : ChildHandle(control, new PaintedWidget(control, parent)) {}
+};
+
+// The control a widget of ours stands for, or nullptr.
+TWinControl* ControlOf(const QWidget* w);
 
 // The widget that children of `control` are placed in.
 QWidget* ClientWidgetOf(const TWinControl* control);
