@@ -11,6 +11,25 @@ TMainForm::TMainForm(TComponent* owner) : TMainForm(owner, TemplateDescription()
 
 TMainForm::TMainForm(TComponent* owner, std::string_view description) : TForm(owner) {
     PublishField("BoardImage1", BoardImage1);
+    PublishField("DCHighlight", DCHighlight);
+    PublishField("USBHighlight", USBHighlight);
+    PublishField("RS232Highlight", RS232Highlight);
+    PublishField("LEDHighlight", LEDHighlight);
+    PublishField("RS232Panel", RS232Panel);
+    PublishField("PageControl1", PageControl1);
+    PublishField("DB9Sheet", DB9Sheet);
+    PublishField("DB9Label", DB9Label);
+    PublishField("Label1", Label1);
+    PublishField("RJ12Sheet", RJ12Sheet);
+    PublishField("RJ12Label", RJ12Label);
+    PublishField("Label2", Label2);
+    PublishField("RJ45Sheet", RJ45Sheet);
+    PublishField("RJ45Label", RJ45Label);
+    PublishField("Label3", Label3);
+    PublishField("USBPanel", USBPanel);
+    PublishField("LEDPanel", LEDPanel);
+    PublishField("DCPanel", DCPanel);
+    PublishField("Image1", Image1);
     PublishField("MainMenu1", MainMenu1);
     PublishField("File1", File1);
     PublishField("Exit2", Exit2);
@@ -18,11 +37,17 @@ TMainForm::TMainForm(TComponent* owner, std::string_view description) : TForm(ow
     PublishField("Howtousethisprogram1", Howtousethisprogram1);
     PublishField("TechnicalSupport1", TechnicalSupport1);
     PublishMethod("Exit2Click", [this](TObject* s) { Exit2Click(s); }, this);
+    PublishMethod("LEDPanelEnter", [this](TObject* s) { LEDPanelEnter(s); }, this);
     ReadDescription(*this, description, Classes());
     DoCreate();
 }
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
+
+void TMainForm::LEDPanelEnter(TObject*) {
+    LEDPanel->OnEnter.Clear();
+    if (TWinControl* parent = LEDPanel->Parent()) parent->SetHeight(parent->Height() + 160);
+}
 
 void RegisterTemplate() {
     static bool done = false;

@@ -1,5 +1,7 @@
 #include "setupctrls/boardimage.h"
 
+#include "setupctrls/highlight.h"
+
 namespace setupctrls {
 
 TBoardImage::TBoardImage(TComponent* owner) : TCustomPanel(owner) {
@@ -25,6 +27,17 @@ bool TBoardImage::CanAutoSize(int& newWidth, int& newHeight) {
     if (Align() == alNone || Align() == alLeft || Align() == alRight) newWidth = picture_.Width();
     if (Align() == alNone || Align() == alTop || Align() == alBottom) newHeight = picture_.Height();
     return true;
+}
+
+void TBoardImage::WndProc(TMessage& m) {
+    if (m.Msg != WM_BOARDSTART) return TCustomPanel::WndProc(m);
+    if (!first_) return;
+    // The received parameters (0) go on, so the highlight passes the enter and leave to its twins.
+    TMessage enter{CM_MOUSEENTER, m.WParam, m.LParam, 0};
+    first_->WndProc(enter);
+    first_->Click();
+    TMessage leave{CM_MOUSELEAVE, m.WParam, m.LParam, 0};
+    first_->WndProc(leave);
 }
 
 uintptr_t TBoardImage::GetPalette() const { return picture_.Graphic() ? picture_.Graphic()->Palette() : 0; }

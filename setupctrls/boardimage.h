@@ -11,6 +11,8 @@ using namespace ui;
 // Sent by the help window's Start button.
 constexpr unsigned WM_BOARDSTART = WM_USER + 162;
 
+class TBoardHighlight;
+
 class TBoardImage : public TCustomPanel {
     UI_CLASS(TBoardImage, TCustomPanel)
 public:
@@ -28,8 +30,8 @@ public:
     void SetScale(bool on) { SetFlag(scale_, on); }
     bool CenterOnForm() const { return centerOnForm_; }
     void SetCenterOnForm(bool on) { centerOnForm_ = on; }
-    TControl* First() const { return first_; }
-    void SetFirst(TControl* c) { first_ = c; }
+    TBoardHighlight* First() const { return first_; }
+    void SetFirst(TBoardHighlight* h) { first_ = h; }
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* m) { menu_ = m; }
 
@@ -37,6 +39,8 @@ public:
     TRect DrawRect() const;
     bool CanAutoSize(int& newWidth, int& newHeight) override;
     uintptr_t GetPalette() const;
+    // WM_BOARDSTART opens and pins the popup of First, as a visit of the mouse with a click would.
+    void WndProc(TMessage& m) override;
 
     // The position the description gave the control, recorded at its first paint.
     int FDesignLeft = 0;
@@ -53,7 +57,7 @@ private:
 
     TPicture picture_;
     bool stretch_ = false, center_ = false, transparent_ = false, scale_ = true, centerOnForm_ = true;
-    TControl* first_ = nullptr;
+    TBoardHighlight* first_ = nullptr;
     TMainMenu* menu_ = nullptr;
 };
 

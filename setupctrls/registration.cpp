@@ -1,6 +1,7 @@
 #include "setupctrls/registration.h"
 
 #include "setupctrls/boardimage.h"
+#include "setupctrls/highlight.h"
 
 namespace setupctrls {
 
@@ -17,13 +18,47 @@ void RegisterBoardImage(ClassRegistry& r) {
                BoolProp<B>("Transparent", [](B& b, bool on) { b.SetTransparent(on); }),
                BoolProp<B>("Scale", [](B& b, bool on) { b.SetScale(on); }),
                BoolProp<B>("CenterOnForm", [](B& b, bool on) { b.SetCenterOnForm(on); }),
-               ReferenceProp<B, TControl>("First", [](B& b, TControl* c) { b.SetFirst(c); }),
+               ReferenceProp<B, TBoardHighlight>("First", [](B& b, TBoardHighlight* h) { b.SetFirst(h); }),
                ReferenceProp<B, TMainMenu>("Menu", [](B& b, TMainMenu* m) { b.SetMenu(m); }),
+           }});
+}
+
+void RegisterHighlight(ClassRegistry& r) {
+    using H = TBoardHighlight;
+    r.Add({"TBoardHighlight",
+           [](TComponent* owner) -> TComponent* { return new TBoardHighlight(owner); },
+           {
+               BoolProp<H>("CreatePopup", [](H& h, bool on) { h.SetCreatePopup(on); }),
+               EnumProp<H, THighlightType>("HighlightType",
+                                           {{"htOptions", htOptions}, {"htSettings", htSettings}, {"htCalibration", htCalibration}},
+                                           [](H& h, THighlightType t) { h.SetHighlightType(t); }),
+               ReferenceProp<H, TRadioPanel>("RadioPanel", [](H& h, TRadioPanel* p) { h.SetRadioPanel(p); }),
+               StringProp<H>("Title", [](H& h, const std::string& t) { h.SetTitle(t); }),
+           }});
+}
+
+void RegisterRadioPanel(ClassRegistry& r) {
+    using P = TRadioPanel;
+    r.Add({"TRadioPanel",
+           [](TComponent* owner) -> TComponent* { return new TRadioPanel(owner); },
+           {
+               StringsProp<P>("Lines.Strings", [](P& p, const std::vector<std::string>& l) { p.Lines().SetLines(l); }),
+               IntegerProp<P>("MemoHeight", [](P& p, int h) { p.SetMemoHeight(h); }),
+               SetProp<P>("FinalAnchors", {{"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}},
+                          [](P& p, uint32_t a) { p.SetFinalAnchors(static_cast<TAnchors>(a)); }),
+               BoolProp<P>("RadioEnabled", [](P& p, bool on) { p.SetRadioEnabled(on); }),
+               EventProp<P>("OnActivate", [](P& p, const TNotifyEvent& e) { p.OnActivate = e; }),
+               EventProp<P>("OnDeactivate", [](P& p, const TNotifyEvent& e) { p.OnDeactivate = e; }),
+               EventProp<P>("OnRadioChange", [](P& p, const TNotifyEvent& e) { p.OnRadioChange = e; }),
            }});
 }
 
 }  // namespace
 
-void RegisterSetupControls(ClassRegistry& registry) { RegisterBoardImage(registry); }
+void RegisterSetupControls(ClassRegistry& registry) {
+    RegisterBoardImage(registry);
+    RegisterHighlight(registry);
+    RegisterRadioPanel(registry);
+}
 
 }  // namespace setupctrls

@@ -40,7 +40,7 @@ TEST_F(MainFormTest, OpensMaximisedWithItsCaptionMenuAndBoard) {
     EXPECT_EQ(Captions(form->Help1), (std::vector<std::string>{"H&ow to use this program", "&Technical Support"}));
     ASSERT_NE(form->BoardImage1, nullptr);
     EXPECT_EQ(form->BoardImage1->Menu(), form->MainMenu1);
-    EXPECT_EQ(form->ControlCount(), 1);
+    EXPECT_EQ(form->ControlCount(), 5);  // the board and the four hidden panels
 
     form->Show();
     app->ProcessMessages();
@@ -50,6 +50,7 @@ TEST_F(MainFormTest, OpensMaximisedWithItsCaptionMenuAndBoard) {
     EXPECT_EQ(form->BoardImage1->Top(), (screen.y - 288) / 2);
     EXPECT_EQ(form->BoardImage1->FDesignLeft, 150);
     EXPECT_EQ(form->BoardImage1->FDesignTop, 210);
+    EXPECT_EQ(Captions(form->MainMenu1->Items()), (std::vector<std::string>{"&File", "&Options", "&Help"}));
 }
 
 TEST_F(MainFormTest, OnAnOuterSizeOf873By730TheBoardMovesTo136And221) {
@@ -60,7 +61,7 @@ TEST_F(MainFormTest, OnAnOuterSizeOf873By730TheBoardMovesTo136And221) {
     EXPECT_EQ(form->BoardImage1->Top(), 221);
 }
 
-TEST_F(MainFormTest, ThePhotographIsDrawnOneToOne) {
+TEST_F(MainFormTest, ThePhotographIsDrawnOneToOneAroundTheCircles) {
     auto data = FindResource("board.jpg");
     ASSERT_TRUE(data);
     TJPEGImage photo;
@@ -71,8 +72,19 @@ TEST_F(MainFormTest, ThePhotographIsDrawnOneToOne) {
     TBitmap painted = desktop->Pixels(*form->BoardImage1);
     ASSERT_EQ(painted.Width(), 600);
     ASSERT_EQ(painted.Height(), 288);
+    auto underACircle = [&](int x, int y) {
+        for (int i = 0; i < form->BoardImage1->ControlCount(); ++i)
+            if (form->BoardImage1->Controls(i)->BoundsRect().Contains({x, y})) return true;
+        return false;
+    };
+    int compared = 0;
     for (int y = 0; y < 288; ++y)
-        for (int x = 0; x < 600; ++x) ASSERT_EQ(painted.Pixel(x, y), photo.Bitmap().Pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 600; ++x)
+            if (!underACircle(x, y)) {
+                ASSERT_EQ(painted.Pixel(x, y), photo.Bitmap().Pixel(x, y)) << x << "," << y;
+                ++compared;
+            }
+    EXPECT_GT(compared, 600 * 288 / 2);
 }
 
 TEST_F(MainFormTest, ExitEndsTheProgram) {

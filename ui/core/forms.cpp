@@ -14,6 +14,7 @@ LPARAM PackPoint(TPoint p) { return static_cast<LPARAM>((p.x & 0xFFFF) | (static
 }  // namespace
 
 TApplication* Application() { return g_application; }
+TPoint GetCursorPos() { return g_application->WS().CursorPos(); }
 
 // ---------------------------------------------------------------- TForm
 

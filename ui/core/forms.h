@@ -204,5 +204,7 @@ private:
 
 // The application object of this process (or of the running test).
 TApplication* Application();
+// The cursor position in screen coordinates.
+TPoint GetCursorPos();
 
 }  // namespace ui
