@@ -126,6 +126,41 @@ def read_rgb(path):
     return int(size[0]), int(size[1]), data
 
 
+# The product's circles on the photograph: left, top, width, height.
+CIRCLES = {
+    "DC Power Connector": (0, 176, 89, 49),
+    "USB Connector": (0, 64, 105, 97),
+    "Serial Connector": (479, 48, 121, 193),
+    "LEDs": (88, 232, 177, 49),
+}
+
+
+def find_board(shot, window, photo_rgb):
+    """Where the photograph stands on the screen, found by its first row (no circle covers it)."""
+    x, y, w, h = window.geometry()
+    first_row = photo_rgb[:600 * 3]
+    for sy in range(y, y + h - 288 + 1):
+        for sx in range(x, x + w - 600 + 1):
+            if shot.block(sx, sy, 1, 1) == first_row[:3] and shot.block(sx, sy, 600, 1) == first_row:
+                return sx, sy
+    return None
+
+
+def photo_matches(shot, origin, photo_rgb):
+    """The photograph is drawn one to one everywhere but under the circles."""
+    bx, by = origin
+    for row in range(288):
+        line = shot.block(bx, by + row, 600, 1)
+        expected = photo_rgb[row * 1800:(row + 1) * 1800]
+        covered = [(l, l + w) for (l, t, w, h) in CIRCLES.values() if t <= row < t + h]
+        for col in range(600):
+            if any(a <= col < b for a, b in covered):
+                continue
+            if line[3 * col:3 * col + 3] != expected[3 * col:3 * col + 3]:
+                return False
+    return True
+
+
 class ProgramTestCase(unittest.TestCase):
     """A fresh display and a fresh program for each test."""
     program_path = os.environ.get("SETTINGS_PROGRAM", "")

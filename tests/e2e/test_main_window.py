@@ -4,28 +4,18 @@ import os
 import time
 import unittest
 
-from harness import ProgramTestCase, read_rgb, run
+from harness import ProgramTestCase, find_board, photo_matches, read_rgb
 
 PHOTO = os.environ.get("BOARD_PHOTO", "")
 
 
 class MainWindowTest(ProgramTestCase):
     def board_origin(self, shot, window):
-        """Finds the photograph on the screen by its first row and checks all of it against the file."""
         width, height, photo = read_rgb(PHOTO)
         self.assertEqual((width, height), (600, 288))
-        x, y, w, h = window.geometry()
-        first_row = photo[:600 * 3]
-        found = None
-        for sy in range(y, y + h - 288 + 1):
-            for sx in range(x, x + w - 600 + 1):
-                if shot.block(sx, sy, 1, 1) == first_row[:3] and shot.block(sx, sy, 600, 1) == first_row:
-                    found = (sx, sy)
-                    break
-            if found:
-                break
+        found = find_board(shot, window, photo)
         self.assertIsNotNone(found, "the photograph is not on the screen unchanged")
-        self.assertEqual(shot.block(found[0], found[1], 600, 288), photo, "the photograph is not drawn one to one")
+        self.assertTrue(photo_matches(shot, found, photo), "the photograph is not drawn one to one")
         return found
 
     def client_top(self, shot, window):
@@ -50,7 +40,7 @@ class MainWindowTest(ProgramTestCase):
         self.assertIn("MAXIMIZED_HORZ", window.states())
         time.sleep(0.5)
         self.assert_board_centred(self.shot("maximised"), window)
-        # The menu bar: Alt+H opens "&Help" with its two entries.
+        # The menu bar: File, Options (the circles), Help; Alt+H opens "&Help" with its two entries.
         self.key("alt+h")
         time.sleep(0.5)
         self.shot("help-menu")

@@ -333,7 +333,8 @@ void TApplication::FocusControl(TWinControl* control) {
         if (old && old->OnExit.Assigned()) old->OnExit(old);
         if (target && target->OnEnter.Assigned()) target->OnEnter(target);
     }
-    if (focused_ == control && control->Handle()) control->Handle()->SetFocus();
+    // A window gets its activation through ActivateForm; only controls inside it take the focus here.
+    if (focused_ == control && control != form && control->Handle()) control->Handle()->SetFocus();
 }
 
 void TApplication::PostMessage(TControl* target, unsigned msg, WPARAM w, LPARAM l) {

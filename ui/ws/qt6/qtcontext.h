@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include "ui/core/forms.h"
@@ -13,6 +14,8 @@ struct Context {
     WidgetSetEvents* events = nullptr;
     // Set while the core paints a control; a control that moves itself then is moved afterwards.
     bool painting = false;
+    // The window the program activated while a mouse button was down.
+    QPointer<QWidget> activateAfterClick;
 };
 Context& Ctx();
 

@@ -24,8 +24,7 @@ Context& Ctx() {
 
 FrameMetrics EstimatedFrame(TBorderStyle style) {
     if (style == bsNone) return {};
-    if (style == bsToolWindow || style == bsSizeToolWin) return {1, 20, 1, 1};
-    return {1, 24, 1, 1};
+    return {1, 20, 1, 5};
 }
 
 TForm* FormAt(QPoint global) {
@@ -62,6 +61,15 @@ void ReportCursor(QPoint global) {
 
 namespace {
 
+// The window manager handles a click after the program has seen it; ask until the window is active.
+void InsistOnActivation(QPointer<QWidget> w, int tries) {
+    QTimer::singleShot(tries == 5 ? 0 : 100, [w, tries] {
+        if (!w || !w->isVisible() || w->isActiveWindow() || tries == 0) return;
+        w->activateWindow();
+        InsistOnActivation(w, tries - 1);
+    });
+}
+
 // Sees every mouse move over any of our widgets (painted or native), and the user's focus changes.
 class InputFilter : public QObject {
 public:
@@ -75,6 +83,12 @@ public:
                 }
                 break;
             }
+            case QEvent::MouseButtonRelease:
+                if (QWidget* w = Ctx().activateAfterClick) {
+                    Ctx().activateAfterClick = nullptr;
+                    InsistOnActivation(w, 5);
+                }
+                break;
             case QEvent::Enter:
             case QEvent::Leave:
                 // Qt tells a widget it was left before the next one that it was entered: look once settled.

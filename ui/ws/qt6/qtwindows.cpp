@@ -1,6 +1,7 @@
 #include "ui/ws/qt6/qtwindows.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,13 +90,13 @@ void FormWindow::ApplyStyle() {
     }
     const FrameMetrics f = Frame();
     const TSizeConstraints& c = form_.Constraints();
-    setMinimumSize(std::max(0, c.MinWidth - f.left - f.right), std::max(0, c.MinHeight - (f.top - menuBar_->height()) - f.bottom));
+    setMinimumSize(std::max(0, c.MinWidth - f.left - f.right), std::max(0, c.MinHeight - (f.top - MenuHeight()) - f.bottom));
     if (form_.WindowState() == wsMaximized && isVisible() && !isMaximized()) showMaximized();
 }
 
 FrameMetrics FormWindow::Frame() const {
     const QRect frame = frameGeometry(), inner = geometry();
-    const int menu = menuBar_->isVisible() ? menuBar_->height() : 0;
+    const int menu = MenuHeight();
     if (!isVisible() || frame == inner) {
         // Not framed yet: the window system's usual frame.
         FrameMetrics guess = EstimatedFrame(form_.BorderStyle());
@@ -104,6 +105,11 @@ FrameMetrics FormWindow::Frame() const {
     }
     return {inner.left() - frame.left(), inner.top() - frame.top() + menu, frame.right() - inner.right(),
             frame.bottom() - inner.bottom()};
+}
+
+int FormWindow::MenuHeight() const {
+    if (!menuBar_->isVisibleTo(this)) return 0;
+    return isVisible() ? menuBar_->height() : menuBar_->sizeHint().height();
 }
 
 void FormWindow::QueueMenuRebuild() {
@@ -152,7 +158,7 @@ void FormWindow::RebuildMenu() {
 
 void FormWindow::SetOuterBounds(const TRect& outer) {
     const FrameMetrics f = Frame();
-    const int menu = menuBar_->isVisible() ? menuBar_->height() : 0;
+    const int menu = MenuHeight();
     const QSize inner(outer.Width() - f.left - f.right, outer.Height() - (f.top - menu) - f.bottom);
     // What the window system itself reported is not sent back to it.
     if (reporting_ || isMaximized()) return;
@@ -235,9 +241,6 @@ void FormHandle::Invalidate(const TRect& r) {
     if (window_) window_->Client()->update(ToQRect(r));
 }
 
-void FormHandle::SetFocus() {
-    if (window_) window_->activateWindow();
-}
 
 void FormHandle::BringToFront() {
     if (window_) window_->raise();
@@ -247,6 +250,9 @@ void FormHandle::Activate() {
     if (!window_) return;
     window_->raise();
     window_->activateWindow();
+    // A window manager that focuses the window clicked in would undo an activation asked for during
+    // the click: ask again once the button is up.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) Ctx().activateAfterClick = window_;
 }
 
 void FormHandle::StyleChanged() {

@@ -38,6 +38,8 @@ public:
     void SetOuterBounds(const TRect& outer);
     // Frame around the client area as the window system has drawn it (menu bar included in `top`).
     FrameMetrics Frame() const;
+    // Height of the menu bar inside the window (0 without one).
+    int MenuHeight() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -73,7 +75,6 @@ public:
     void SetText(const std::string& s) override;
     void SetEnabled(bool e) override;
     void Invalidate(const TRect& r) override;
-    void SetFocus() override;
     void BringToFront() override;
     void StyleChanged() override;
     void MenuChanged() override;
