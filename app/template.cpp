@@ -36,13 +36,41 @@ TMainForm::TMainForm(TComponent* owner, std::string_view description) : TForm(ow
     PublishField("Help1", Help1);
     PublishField("Howtousethisprogram1", Howtousethisprogram1);
     PublishField("TechnicalSupport1", TechnicalSupport1);
+    PublishField("SetSup", SetSup);
     PublishMethod("Exit2Click", [this](TObject* s) { Exit2Click(s); }, this);
     PublishMethod("LEDPanelEnter", [this](TObject* s) { LEDPanelEnter(s); }, this);
+    PublishMethod("FormCreate", [this](TObject* s) { FormCreate(s); }, this);
+    PublishMethod("Howtousethisprogram1Click", [this](TObject* s) { Howtousethisprogram1Click(s); }, this);
+    PublishMethod("TechnicalSupport1Click", [this](TObject* s) { TechnicalSupport1Click(s); }, this);
+    PublishMethod("DisplayClick", [this](TObject* s) { DisplayClick(s); }, this);
+    PublishMethod("Closehelpdialog1Click", [this](TObject* s) { Closehelpdialog1Click(s); }, this);
     ReadDescription(*this, description, Classes());
     DoCreate();
 }
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
+
+void TMainForm::FormCreate(TObject*) {
+    TSetupSupporter* supporter = SetSup;
+    Application()->OnIdle = TIdleEvent([supporter](TObject* s, bool& done) { supporter->AppIdle(s, done); }, supporter);
+}
+
+// The supporter's windows exist only once it has built them; until then these do nothing.
+void TMainForm::Howtousethisprogram1Click(TObject*) {
+    if (SetSup->FHelpForm) SetSup->FHelpForm->SetVisible(true);
+}
+
+void TMainForm::TechnicalSupport1Click(TObject*) {
+    if (SetSup->FTechForm) SetSup->FTechForm->SetVisible(true);
+}
+
+void TMainForm::DisplayClick(TObject*) {
+    if (SetSup->FPCIForm) SetSup->FPCIForm->SetVisible(true);
+}
+
+void TMainForm::Closehelpdialog1Click(TObject*) {
+    if (SetSup->FHelpForm) SetSup->FHelpForm->SetVisible(false);
+}
 
 void TMainForm::LEDPanelEnter(TObject*) {
     LEDPanel->OnEnter.Clear();

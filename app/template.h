@@ -4,6 +4,7 @@
 #include "setupctrls/boardimage.h"
 #include "setupctrls/highlight.h"
 #include "setupctrls/radiopanel.h"
+#include "setupctrls/supporter.h"
 #include "ui/core/comctrls.h"
 #include "ui/core/forms.h"
 #include "ui/stream/registry.h"
@@ -12,6 +13,7 @@ using namespace ui;
 using setupctrls::TBoardHighlight;
 using setupctrls::TBoardImage;
 using setupctrls::TRadioPanel;
+using setupctrls::TSetupSupporter;
 
 class TMainForm : public TForm, public TPublished {
     UI_CLASS(TMainForm, TForm)
@@ -47,8 +49,15 @@ public:
     TMenuItem* Help1 = nullptr;
     TMenuItem* Howtousethisprogram1 = nullptr;
     TMenuItem* TechnicalSupport1 = nullptr;
+    TSetupSupporter* SetSup = nullptr;
 
     void Exit2Click(TObject* sender);
+    // Hooks the supporter's one-shot idle handler, which builds the help and support windows.
+    void FormCreate(TObject* sender);
+    void Howtousethisprogram1Click(TObject* sender);
+    void TechnicalSupport1Click(TObject* sender);
+    void DisplayClick(TObject* sender);
+    void Closehelpdialog1Click(TObject* sender);
     // The LED popup grows once, when it first gets the focus, to give its thirteen lines room.
     void LEDPanelEnter(TObject* sender);
 };

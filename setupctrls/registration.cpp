@@ -2,6 +2,7 @@
 
 #include "setupctrls/boardimage.h"
 #include "setupctrls/highlight.h"
+#include "setupctrls/supporter.h"
 
 namespace setupctrls {
 
@@ -53,9 +54,36 @@ void RegisterRadioPanel(ClassRegistry& r) {
            }});
 }
 
+void RegisterSupporter(ClassRegistry& r) {
+    using S = TSetupSupporter;
+    auto text = [](const char* name, std::string S::*field) {
+        return StringProp<S>(name, [field](S& s, const std::string& v) { s.*field = v; });
+    };
+    auto flag = [](const char* name, bool S::*field) { return BoolProp<S>(name, [field](S& s, bool v) { s.*field = v; }); };
+    r.Add({"TSetupSupporter",
+           [](TComponent* owner) -> TComponent* { return new TSetupSupporter(owner); },
+           {
+               text("CompanyName", &S::CompanyName),
+               text("CardNameA", &S::CardNameA),
+               text("CardNameB", &S::CardNameB),
+               flag("UseCardNameB", &S::UseCardNameB),
+               text("CallHow", &S::CallHow),
+               flag("MultiPort", &S::MultiPort),
+               IntegerProp<S>("Channels", [](S& s, int v) { s.Channels = static_cast<uint8_t>(v); }),
+               flag("ChangeButtons", &S::ChangeButtons),
+               flag("bSeries", &S::bSeries),
+               EventProp<S>("OnBeginCalib", [](S& s, const TNotifyEvent& e) { s.SetOnBeginCalib(e); }),
+               EventProp<S, TPCIEvent>("OnGetCardString", [](S& s, const TPCIEvent& e) { s.OnGetCardString = e; }),
+               EventProp<S, TCalibEvent>("OnGetCalibString", [](S& s, const TCalibEvent& e) { s.OnGetCalibString = e; }),
+               EventProp<S>("OnStopButtonClick", [](S& s, const TNotifyEvent& e) { s.OnStopButtonClick = e; }),
+               EventProp<S>("OnStartButtonClick", [](S& s, const TNotifyEvent& e) { s.OnStartButtonClick = e; }),
+           }});
+}
+
 }  // namespace
 
 void RegisterSetupControls(ClassRegistry& registry) {
+    RegisterSupporter(registry);
     RegisterBoardImage(registry);
     RegisterHighlight(registry);
     RegisterRadioPanel(registry);

@@ -7,6 +7,7 @@ namespace ui {
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
     SetBoundsQuiet(0, 0, 65, 17);
     SetControlStyle(ControlStyle() | csReplicatable);
+    SetParentColor(true);
     TControl::SetAutoSize(true);
 }
 

@@ -24,8 +24,8 @@ void LoadContext::AddReference(int line, std::string target, std::string expecte
     references_.push_back({line, std::move(target), std::move(expectedClass), std::move(assign)});
 }
 
-void LoadContext::AddHandler(int line, std::string handler, std::function<void(const TNotifyEvent&)> assign) {
-    handlers_.push_back({line, std::move(handler), std::move(assign)});
+void LoadContext::AddHandler(int line, std::string handler, std::function<bool(const TPublished&, const std::string&)> bind) {
+    handlers_.push_back({line, std::move(handler), std::move(bind)});
 }
 
 void LoadContext::Resolve() {
@@ -37,21 +37,9 @@ void LoadContext::Resolve() {
         r.assign(target);
     }
     auto* published = dynamic_cast<TPublished*>(&root_);
-    for (const Handler& h : handlers_) {
-        const TNotifyEvent* method = published ? published->FindMethod(h.name) : nullptr;
-        if (!method) throw EReadError(h.line, "no handler named '" + h.name + "' in " + root_.ClassName());
-        h.assign(*method);
-    }
-}
-
-void TPublished::PublishMethod(const std::string& name, std::function<void(TObject*)> method, TObject* self) {
-    methods_[name] = TNotifyEvent(std::move(method), self);
-}
-
-const TNotifyEvent* TPublished::FindMethod(const std::string& name) const {
-    for (const auto& [key, m] : methods_)
-        if (SameText(key, name)) return &m;
-    return nullptr;
+    for (const Handler& h : handlers_)
+        if (!published || !h.bind(*published, h.name))
+            throw EReadError(h.line, "no handler named '" + h.name + "' of that kind in " + root_.ClassName());
 }
 
 bool TPublished::SetField(const std::string& name, TComponent* c) const {

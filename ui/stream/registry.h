@@ -2,9 +2,11 @@
 // Classes are registered explicitly by the units that define them; nothing registers itself at start-up.
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <type_traits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,7 +56,9 @@ public:
     TComponent& Root() const { return root_; }
     void AddReference(int line, std::string target, std::string expectedClass,
                       std::function<void(TComponent*)> assign);
-    void AddHandler(int line, std::string handler, std::function<void(const TNotifyEvent&)> assign);
+    // `bind` looks the handler up in the root's published methods and assigns it; false when there is none
+    // of that name and kind.
+    void AddHandler(int line, std::string handler, std::function<bool(const class TPublished&, const std::string&)> bind);
     // Resolves references and handlers; throws EReadError naming the line of the first that fails.
     void Resolve();
 
@@ -67,7 +71,7 @@ private:
     struct Handler {
         int line;
         std::string name;
-        std::function<void(const TNotifyEvent&)> assign;
+        std::function<bool(const TPublished&, const std::string&)> bind;
     };
     TComponent& root_;
     std::vector<Reference> references_;
@@ -78,19 +82,29 @@ private:
 class TPublished {
 public:
     virtual ~TPublished() = default;
-    void PublishMethod(const std::string& name, std::function<void(TObject*)> method, TObject* self);
+    template <class Sig> void PublishMethod(const std::string& name, std::function<Sig> method, TObject* self) {
+        methods_[name] = TEvent<Sig>(std::move(method), self);
+    }
+    void PublishMethod(const std::string& name, std::function<void(TObject*)> method, TObject* self) {
+        PublishMethod<void(TObject*)>(name, std::move(method), self);
+    }
+    // The method of that name (compared without case) when it is of the event type Event.
+    template <class Event> const Event* FindMethod(const std::string& name) const {
+        for (const auto& [key, m] : methods_)
+            if (SameText(key, name)) return std::any_cast<Event>(&m);
+        return nullptr;
+    }
     template <class T> void PublishField(const std::string& name, T*& field) {
         fields_[name] = [&field](TComponent* c) {
             field = As<T>(c);
             return field != nullptr;
         };
     }
-    const TNotifyEvent* FindMethod(const std::string& name) const;
     // Stores a created component in the field of its name; false when the field has another type.
     bool SetField(const std::string& name, TComponent* c) const;
 
 private:
-    std::map<std::string, TNotifyEvent> methods_;
+    std::map<std::string, std::any> methods_;
     std::map<std::string, std::function<bool(TComponent*)>> fields_;
 };
 
@@ -154,11 +168,16 @@ template <class T, class Target> PropertyInfo ReferenceProp(std::string name, st
                          [self, set](TComponent* target) { set(*self, static_cast<Target*>(target)); });
     });
 }
-template <class T> PropertyInfo EventProp(std::string name, std::function<void(T&, const TNotifyEvent&)> set) {
+template <class T, class Event = TNotifyEvent>
+PropertyInfo EventProp(std::string name, std::type_identity_t<std::function<void(T&, const Event&)>> set) {
     return Prop<T>(std::move(name), [set](T& c, const Value& v, LoadContext& ctx) {
         if (v.kind != Value::Kind::Ident) PropertyError(v, "a handler name expected");
         T* self = &c;
-        ctx.AddHandler(v.line, v.text, [self, set](const TNotifyEvent& e) { set(*self, e); });
+        ctx.AddHandler(v.line, v.text, [self, set](const TPublished& published, const std::string& handler) {
+            const Event* method = published.template FindMethod<Event>(handler);
+            if (method) set(*self, *method);
+            return method != nullptr;
+        });
     });
 }
 
