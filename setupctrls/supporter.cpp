@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "driver/llzornix.h"
 #include "setupctrls/supporter_texts.h"
 #include "ui/core/rtf.h"
 
@@ -191,8 +190,8 @@ bool TSetupSupporter::BuildCardList(TForm* main) {
     list->PCIMemo->SetAnchors(akLeft | akTop | akRight | akBottom);
     list->CloseButton->SetAnchors(akBottom);
     // 4.6 One line per card the driver reports.
-    llzornix::BindDriverLibrary();
-    const llzornix::TGetNumCards getNumCards = llzornix::GetNumCards();
+    driver_->BindDriverLibrary();
+    const llzornix::TGetNumCards getNumCards = driver_->Slots().GetNumCards;
     const int32_t count = getNumCards ? getNumCards() : 0;
     if (count <= 0) return false;
     list->PCIMemo->Lines().Clear();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/llzornix.h"
 #include "setupctrls/supporterforms.h"
 #include "ui/core/timers.h"
 
@@ -42,6 +43,8 @@ public:
     void SetOnBeginCalib(const TNotifyEvent& e);
 
     std::string CardName() const { return UseCardNameB ? CardNameB : CardNameA; }
+    // The driver binding the card list asks; the process's own unless another is handed in.
+    void SetDriverBinding(llzornix::DriverBinding& binding) { driver_ = &binding; }
     void AppIdle(TObject* sender, bool& done);
     void BuildWindows();
     void CloseButtonClick(TObject* sender);
@@ -73,6 +76,7 @@ private:
     bool BuildCardList(TForm* main);
 
     TNotifyEvent onBeginCalib_;
+    llzornix::DriverBinding* driver_ = &llzornix::Driver();
     bool reportingError_ = false;
 };
 

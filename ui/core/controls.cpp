@@ -265,16 +265,22 @@ void TWinControl::InsertControl(TControl* c) {
     c->parent_ = this;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
         w->DestroyHandle();  // a handle belongs to one parent window
+        // A tab order set before the control had a parent takes effect now; otherwise it goes last.
+        const int wanted = w->tabOrder_;
         int count = 0;
         for (TControl* s : controls_)
             if (s != c && dynamic_cast<TWinControl*>(s)) ++count;
         w->tabOrder_ = count;
+        if (wanted >= 0 && wanted < count) w->SetTabOrder(wanted);
         if (handle_) w->HandleNeeded();
     }
 }
 
 void TWinControl::RemoveControl(TControl* c) {
-    if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+        w->DestroyHandle();
+        w->tabOrder_ = -1;  // a new parent puts it last
+    }
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     c->parent_ = nullptr;
     if (TApplication* app = Application()) app->ControlDestroyed(c);
@@ -308,7 +314,17 @@ void TWinControl::DestroyHandle() {
     handle_.reset();
 }
 
-void TWinControl::SetTabOrder(int order) { tabOrder_ = order; }
+void TWinControl::SetTabOrder(int order) {
+    if (!Parent()) {
+        tabOrder_ = order;
+        return;
+    }
+    // The siblings make room, as on the platform: orders stay 0, 1, 2, ... without duplicates.
+    std::vector<TWinControl*> list = Parent()->TabList();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.insert(list.begin() + std::clamp(order, 0, static_cast<int>(list.size())), this);
+    for (size_t i = 0; i < list.size(); ++i) list[i]->tabOrder_ = static_cast<int>(i);
+}
 
 std::vector<TWinControl*> TWinControl::TabList() const {
     std::vector<TWinControl*> list;

@@ -46,6 +46,11 @@ int HeadlessWidgetSet::MessageBox(const std::string& text, const std::string& ca
         answers_.pop_front();
     }
     boxes_.push_back({text, caption, flags, answer});
+    if (WhileBoxShown) {
+        auto during = std::move(WhileBoxShown);  // one box at a time: a nested box does not run it again
+        during();
+        WhileBoxShown = std::move(during);
+    }
     return answer;
 }
 
@@ -116,7 +121,7 @@ void HeadlessWidgetSet::Advance(int64_t ms) {
         now_ = std::max(now_, *next);
         app->ProcessMessages();
     }
-    now_ = end;
+    now_ = std::max(now_, end);  // time spent inside a nested wait (a box on screen) is not given back
     app->ProcessMessages();
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -63,6 +64,8 @@ public:
     // Answers for the next message boxes, in order; without one, the default button answers.
     void AnswerNextBoxes(std::vector<int> answers) { answers_.assign(answers.begin(), answers.end()); }
     const std::vector<ShownMessageBox>& Boxes() const { return boxes_; }
+    // Runs while a box is on screen, before it is answered (time may pass there, as for a user).
+    std::function<void()> WhileBoxShown;
     // How often a windowed control has been painted.
     int PaintCount(const TWinControl& c) const;
     // The painted pixels of a control (a graphic control's part of its parent's bitmap).
