@@ -32,7 +32,16 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
         case MB_ICONASTERISK: box.setIcon(QMessageBox::Information); break;
         default: break;
     }
-    for (const Button& b : buttons) box.addButton(b.qt);
+    // The platform's captions, with their access keys.
+    static const std::vector<std::pair<QMessageBox::StandardButton, const char*>> captions = {
+        {QMessageBox::Ok, "OK"},        {QMessageBox::Cancel, "Cancel"}, {QMessageBox::Abort, "&Abort"},
+        {QMessageBox::Retry, "&Retry"}, {QMessageBox::Ignore, "&Ignore"}, {QMessageBox::Yes, "&Yes"},
+        {QMessageBox::No, "&No"}};
+    for (const Button& b : buttons) {
+        box.addButton(b.qt);
+        for (const auto& [qt, text] : captions)
+            if (qt == b.qt) box.button(b.qt)->setText(text);
+    }
     const size_t defaultIndex = std::min<size_t>((flags & MB_DEFMASK) >> 8, buttons.size() - 1);
     box.setDefaultButton(buttons[defaultIndex].qt);
     // Escape answers Cancel where there is one, as the platform does.
