@@ -180,5 +180,14 @@ class ProgramTestCase(unittest.TestCase):
     def click(self, x, y):
         self.display.x("xdotool", "mousemove", str(x), str(y), "click", "1")
 
+    def dismiss_help(self):
+        """Closes the instructions, which open by themselves shortly after start-up, with their close box."""
+        window = self.program.window("Instructions for Settings utility")
+        self.display.x("wmctrl", "-i", "-c", window.id)
+        self.display.wait_for(
+            lambda: not self.display.x("xdotool", "search", "--onlyvisible", "--name", "^Instructions for Settings utility$",
+                                       check=False).split(), what="instructions closed")
+        time.sleep(0.2)
+
     def shot(self, name):
         return Screenshot(self.display, self.id().split(".")[-1] + "-" + name)

@@ -19,7 +19,7 @@ class CirclesTest(ProgramTestCase):
         super().setUp()
         self.main = self.program.window("Setup")
         self.display.wait_for(lambda: "MAXIMIZED_VERT" in self.main.states(), what="maximised")
-        time.sleep(0.5)
+        self.dismiss_help()
         _, _, self.photo = read_rgb(PHOTO)
         self.origin = self.display.wait_for(lambda: find_board(self.shot("start"), self.main, self.photo), what="board")
 

@@ -38,7 +38,7 @@ class MainWindowTest(ProgramTestCase):
         window = self.program.window("Setup")
         self.display.wait_for(lambda: "MAXIMIZED_VERT" in window.states(), what="maximised")
         self.assertIn("MAXIMIZED_HORZ", window.states())
-        time.sleep(0.5)
+        self.dismiss_help()
         self.assert_board_centred(self.shot("maximised"), window)
         # The menu bar: File, Options (the circles), Help; Alt+H opens "&Help" with its two entries.
         self.key("alt+h")
@@ -52,12 +52,12 @@ class MainWindowTest(ProgramTestCase):
         self.display.x("wmctrl", "-i", "-r", window.id, "-b", "remove,maximized_vert,maximized_horz")
         self.display.x("wmctrl", "-i", "-r", window.id, "-e", "0,40,30,901,703")
         self.display.wait_for(lambda: window.geometry()[2] == 901, what="resized")
-        time.sleep(0.5)
+        self.dismiss_help()
         self.assert_board_centred(self.shot("resized"), window)
 
     def test_alt_f_e_ends_the_program(self):
         self.program.window("Setup")
-        time.sleep(0.3)
+        self.dismiss_help()
         self.key("alt+f")
         time.sleep(0.3)
         self.shot("file-menu")

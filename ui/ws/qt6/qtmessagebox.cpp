@@ -39,8 +39,8 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
         {QMessageBox::No, "&No"}};
     for (const Button& b : buttons) {
         box.addButton(b.qt);
-        for (const auto& [qt, text] : captions)
-            if (qt == b.qt) box.button(b.qt)->setText(text);
+        for (const auto& [qt, label] : captions)
+            if (qt == b.qt) box.button(b.qt)->setText(label);
     }
     const size_t defaultIndex = std::min<size_t>((flags & MB_DEFMASK) >> 8, buttons.size() - 1);
     box.setDefaultButton(buttons[defaultIndex].qt);
