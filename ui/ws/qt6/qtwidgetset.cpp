@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyleFactory>
@@ -110,6 +112,9 @@ public:
         if (std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "xcb", 1);
         app_ = std::make_unique<QApplication>(argc, argv);
         QApplication::setStyle(QStyleFactory::create("Fusion"));
+        // Debian's free Tahoma lives outside the font path; other families fall back to the closest sans.
+        for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+            if (QFile::exists(file)) QFontDatabase::addApplicationFont(file);
         QFont font("Tahoma");
         font.setPixelSize(11);
         QApplication::setFont(font);
