@@ -1,5 +1,6 @@
-// firstpaint <program> [args...]: starts a program on $DISPLAY and reports when the middle of the
-// screen first showed what it finally shows (its first painted frame), and the program's peak memory.
+// firstpaint [--dx N] <program> [args...]: starts a program on $DISPLAY and reports when a 64 x 64 block
+// at the middle of the screen (moved N pixels across) first showed what it finally shows (its first
+// painted frame there), and the program's peak memory.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -8,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -33,8 +35,14 @@ long PeakKilobytes(pid_t pid) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    int dx = 0;
+    if (argc > 2 && std::strcmp(argv[1], "--dx") == 0) {
+        dx = std::atoi(argv[2]);
+        argv += 2;
+        argc -= 2;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: firstpaint <program> [args...]\n");
+        std::fprintf(stderr, "usage: firstpaint [--dx N] <program> [args...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -43,7 +51,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Window root = DefaultRootWindow(display);
-    const int cx = DisplayWidth(display, 0) / 2 - 32, cy = DisplayHeight(display, 0) / 2 - 32;
+    const int cx = DisplayWidth(display, 0) / 2 - 32 + dx, cy = DisplayHeight(display, 0) / 2 - 32;
     auto sample = [&] {
         XImage* image = XGetImage(display, root, cx, cy, 64, 64, AllPlanes, ZPixmap);
         const uint64_t h = Hash(image);
