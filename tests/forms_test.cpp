@@ -264,3 +264,17 @@ TEST_F(FormsTest, ClosingTheMainWindowEndsTheProgram) {
     EXPECT_TRUE(app->Terminated());
     EXPECT_FALSE(main->Visible());
 }
+
+TEST_F(FormsTest, PostedMessagesWaitForTheLoopAndDieWithTheirTarget) {
+    Window* w = NewWindow("W", {0, 0, 300, 200});
+    auto* a = new Spot(w);
+    a->SetName("A");
+    auto* b = new Spot(w);
+    b->SetName("B");
+    app->PostMessage(a, CM_MOUSEENTER);
+    app->PostMessage(b, CM_MOUSEENTER);
+    EXPECT_TRUE(g_log.empty());  // nothing runs before the loop does
+    b->Free();
+    app->ProcessMessages();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"enter A"}));
+}

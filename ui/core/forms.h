@@ -49,8 +49,6 @@ public:
     void SetMenu(TMainMenu* menu);
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* c);
-    // Normal bounds to return to from the maximised state.
-    TRect NormalBounds() const { return normalBounds_; }
 
     TNotifyEvent OnCreate, OnActivate, OnDeactivate;
     TCloseEvent OnClose;
@@ -92,7 +90,7 @@ private:
     TMainMenu* menu_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     TWinControl* entered_ = nullptr;  // the control that last received OnEnter in this form
-    TRect normalBounds_;
+    TRect normalBounds_;  // to return to from the maximised state
 };
 
 class TScreen {

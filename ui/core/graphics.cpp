@@ -83,19 +83,6 @@ void TBitmap::Assign(const TBitmap& other) {
     Changed();
 }
 
-uint32_t TCanvas::RawPixel(int x, int y) const {
-    x += origin_.x;
-    y += origin_.y;
-    if (x < 0 || y < 0 || x >= target_->Width() || y >= target_->Height()) return 0;
-    return target_->Pixel(x, y);
-}
-
-void TCanvas::SetRawPixel(int x, int y, uint32_t px) {
-    TPoint p{x + origin_.x, y + origin_.y};
-    if (!clip_.Contains(p) || p.x < 0 || p.y < 0 || p.x >= target_->Width() || p.y >= target_->Height()) return;
-    target_->ScanLine(p.y)[p.x] = px;
-}
-
 void TCanvas::FillRect(const TRect& r) {
     TRect area = r.Offset(origin_.x, origin_.y).Intersect(clip_).Intersect({0, 0, target_->Width(), target_->Height()});
     uint32_t px = PixelOf(ColorToRGB(BrushColor));

@@ -147,8 +147,6 @@ public:
     TColor BrushColor = clWhite;
     TFont Font;
 
-    uint32_t RawPixel(int x, int y) const;  // canvas coordinates; 0 outside the bitmap
-    void SetRawPixel(int x, int y, uint32_t px);
     void FillRect(const TRect& r);
     // Copies src's rectangle into dest, stretching when the sizes differ.
     void CopyRect(const TRect& dest, const TCanvas& src, const TRect& srcRect);
