@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSizeGrip>
 #include <QTabBar>
 #include <QTextEdit>
 
@@ -108,6 +109,8 @@ public:
             if (i + 1 < bar_.PanelCount()) label->setFixedWidth(p.Width);
             layout->addWidget(label, i + 1 == bar_.PanelCount() ? 1 : 0);
         }
+        // As on the platform, a status bar at the bottom of a sizeable window carries a size grip.
+        layout->addWidget(new QSizeGrip(widget_), 0, Qt::AlignBottom | Qt::AlignRight);
     }
 
 private:

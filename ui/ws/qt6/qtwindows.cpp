@@ -217,12 +217,24 @@ void FormHandle::SetBounds(const TRect& r) {
     if (window_) window_->SetOuterBounds(r);
 }
 
+namespace {
+// Paints the self-painted controls once before the window appears, so that those which place
+// themselves when painted (the board centring itself) stand where they belong in the first frame.
+void PrePaint(TWinControl& control) {
+    if (!control.Visible()) return;
+    if (control.SelfPainted()) Ctx().events->PaintControl(control);
+    for (int i = 0; i < control.ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(control.Controls(i))) PrePaint(*child);
+}
+}  // namespace
+
 void FormHandle::SetVisible(bool v) {
     if (!window_) return;
     if (!v) {
         window_->hide();
         return;
     }
+    if (!window_->isVisible()) PrePaint(window_->Form());
     if (window_->Form().WindowState() == wsMaximized)
         window_->showMaximized();
     else
