@@ -155,7 +155,7 @@ Canvas DrawBoard() {
     c.Rect(0, 0, 600, 288, {210, 206, 198});
     c.Shadow(0, 6, 600, 282, 6, 0.5f);
     c.RoundRect(-10, 6, 610, 282, 8, kMask);
-    for (int i = 0; i < 24; ++i) c.Rect(0, 6 + 11.5f * i, 600, 11.5f + 11.5f * i, {255, 255, 255}, i % 2 ? 0.012f : 0);
+    c.Weave(2.5f, kMask);
     Traces(c);
     for (float y : {26.f, 262.f}) {
         Hole(c, 24, y);
@@ -176,8 +176,10 @@ Canvas DrawBoard() {
     c.Text(302, 216, "USB TO RS-232", 1, kSilk);
     c.Text(14, 150, "J1", 1, kSilk);
     c.Text(14, 226, "J2", 1, kSilk);
+    c.Light(0.22f);
     c.Vignette(0.18f);
-    c.Grain(20261211, 9);
+    c.Soften();
+    c.Grain(20261211, 7);
     return c;
 }
 

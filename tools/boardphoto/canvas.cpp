@@ -128,6 +128,46 @@ void Canvas::Vignette(float strength) {
         }
 }
 
+void Canvas::Light(float strength) {
+    for (int y = 0; y < h_; ++y)
+        for (int x = 0; x < w_; ++x) {
+            const float t = (static_cast<float>(x) / w_ + static_cast<float>(y) / h_) / 2;  // 0 upper left, 1 lower right
+            const float f = 1 + strength * (0.5f - t);
+            Rgb& p = At(x, y);
+            p = {p.r * f, p.g * f, p.b * f};
+        }
+}
+
+void Canvas::Weave(float amount, Rgb mask) {
+    for (int y = 0; y < h_; ++y)
+        for (int x = 0; x < w_; ++x) {
+            Rgb& p = At(x, y);
+            // Only where the surface is still (near) bare solder mask.
+            if (std::fabs(p.r - mask.r) + std::fabs(p.g - mask.g) + std::fabs(p.b - mask.b) > 40) continue;
+            const float n = amount * std::sin(x * 1.7f) * std::sin(y * 1.7f);
+            p = {p.r + n, p.g + n * 1.2f, p.b + n};
+        }
+}
+
+void Canvas::Soften() {
+    std::vector<Rgb> out(px_.size());
+    for (int y = 0; y < h_; ++y)
+        for (int x = 0; x < w_; ++x) {
+            Rgb sum{0, 0, 0};
+            float weight = 0;
+            for (int j = -1; j <= 1; ++j)
+                for (int i = -1; i <= 1; ++i) {
+                    const int xx = std::clamp(x + i, 0, w_ - 1), yy = std::clamp(y + j, 0, h_ - 1);
+                    const float k = (i == 0 ? 2.f : 1.f) * (j == 0 ? 2.f : 1.f);
+                    const Rgb& p = px_[static_cast<size_t>(yy) * w_ + xx];
+                    sum = {sum.r + k * p.r, sum.g + k * p.g, sum.b + k * p.b};
+                    weight += k;
+                }
+            out[static_cast<size_t>(y) * w_ + x] = {sum.r / weight, sum.g / weight, sum.b / weight};
+        }
+    px_ = std::move(out);
+}
+
 std::vector<uint8_t> Canvas::Downsample() const {
     const int ow = w_ / kScale, oh = h_ / kScale;
     std::vector<uint8_t> out(static_cast<size_t>(ow) * oh * 3);

@@ -34,6 +34,12 @@ public:
     // Deterministic grain and a gentle light fall-off towards the edges.
     void Grain(uint32_t seed, float amount);
     void Vignette(float strength);
+    // Light from the upper left: brighter there, darker towards the lower right.
+    void Light(float strength);
+    // The glass-fibre weave that shows through solder mask, as a faint cross-hatch where `mask` says.
+    void Weave(float amount, Rgb maskColour);
+    // A slight softening, as from a camera lens.
+    void Soften();
     // Box-filters to the final size and returns 8-bit RGB rows.
     std::vector<uint8_t> Downsample() const;
 
