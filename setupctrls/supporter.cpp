@@ -24,6 +24,13 @@ TButton* AddCloseButton(TForm* form, TSetupSupporter* supporter, int left) {
     return b;
 }
 
+void UseFont(TControl& c, const char* name, int points, bool bold) {
+    c.Font().Name = name;
+    c.Font().SetSize(points);
+    c.Font().Style = bold ? static_cast<TFontStyles>(TFontStyle::Bold) : 0;
+    c.FontChanged();
+}
+
 TMemo* AddMemo(TForm* form, const char* name) {
     auto* m = new TMemo(form);
     m->SetName(name);
@@ -65,11 +72,8 @@ void TSetupSupporter::BuildWindows() {
     FHeaderLabel->SetName("HeaderLabel");
     FHeaderLabel->SetAlign(alTop);
     FHeaderLabel->SetAlignment(taCenter);
-    FHeaderLabel->Font().Name = "Tahoma";
-    FHeaderLabel->Font().SetSize(18);
-    FHeaderLabel->Font().Style = static_cast<TFontStyles>(TFontStyle::Bold);
     FHeaderLabel->Font().Color = clBlack;
-    FHeaderLabel->FontChanged();
+    UseFont(*FHeaderLabel, "Tahoma", 18, true);
     FHeaderLabel->SetParent(main);
     BuildHelpForm(main);
     BuildTechForm(main);
@@ -99,10 +103,7 @@ void TSetupSupporter::BuildHelpForm(TForm* main) {
     help->HelpLabel->SetAlign(alTop);
     help->HelpLabel->SetAlignment(taCenter);
     help->HelpLabel->SetCaption("How to use this program");
-    help->HelpLabel->Font().Name = "Verdana";
-    help->HelpLabel->Font().SetSize(12);
-    help->HelpLabel->Font().Style = static_cast<TFontStyles>(TFontStyle::Bold);
-    help->HelpLabel->FontChanged();
+    UseFont(*help->HelpLabel, "Verdana", 12, true);
     help->HelpLabel->SetParent(help);
 
     help->HelpRich = new TRichEdit(help);
@@ -181,10 +182,7 @@ bool TSetupSupporter::BuildCardList(TForm* main) {
     list->SetPosition(poDefault);
     list->Show();
     list->PCIMemo = AddMemo(list, "PCIMemo");
-    list->PCIMemo->Font().Name = "Tahoma";
-    list->PCIMemo->Font().SetSize(10);
-    list->PCIMemo->Font().Style = static_cast<TFontStyles>(TFontStyle::Bold);
-    list->PCIMemo->FontChanged();
+    UseFont(*list->PCIMemo, "Tahoma", 10, true);
     list->CloseButton = AddCloseButton(list, this, (list->Width() - 73) / 2);
     list->FitToControls();
     list->PCIMemo->SetAnchors(akLeft | akTop | akRight | akBottom);
