@@ -1,6 +1,4 @@
 // Settings: the process entry. Creates the main window from its description and runs the message loop.
-#include <cstdio>
-
 #include "app/template.h"
 #include "ui/ws/qt6/qtwidgetset.h"
 
@@ -10,8 +8,7 @@ int main(int argc, char** argv) {
     try {
         application.CreateForm<TMainForm>();
     } catch (const std::exception& e) {
-        // A broken description never shows a half-built window.
-        std::fprintf(stderr, "Settings: %s\n", e.what());
+        // A broken description never shows a half-built window: only the error, which names the line.
         application.MessageBox(e.what(), application.Title, MB_OK | MB_ICONSTOP);
         return 1;
     }
