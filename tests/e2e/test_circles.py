@@ -148,7 +148,7 @@ class CirclesTest(ProgramTestCase):
             self.assertEqual(self.popup(title).geometry()[2:], (cw, ch + extra), title)
         serial = self.popup("Serial Connector")
         x, y, w, h = serial.geometry()
-        for tab, name in ((90, "rj12"), (130, "rj45")):
+        for tab, name in ((95, "rj12"), (160, "rj45")):
             self.click(x + tab, y + 10)
             time.sleep(0.3)
             self.shot("serial-" + name)
