@@ -145,7 +145,11 @@ class CirclesTest(ProgramTestCase):
             self.assertFalse(self.popup_gone(title), title)
             _, _, cw, ch = PANELS[title]
             extra = 160 if title == "LEDs" else 0  # the LED popup grows when it first gets the focus
-            self.assertEqual(self.popup(title).geometry()[2:], (cw, ch + extra), title)
+            x, y, w, h = self.popup(title).geometry()
+            self.assertEqual((w, h), (cw, ch + extra), title)
+            # The window's content reaches its bottom edge: the model's client area is the real one.
+            shot = self.shot("check-" + title.split()[0])
+            self.assertNotEqual(shot.pixel(x + w // 2, y + h - 3), (0, 0, 0), title)
         serial = self.popup("Serial Connector")
         x, y, w, h = serial.geometry()
         for tab, name in ((95, "rj12"), (160, "rj45")):

@@ -168,9 +168,11 @@ void FormWindow::SetOuterBounds(const TRect& outer) {
 
 void FormWindow::ReportGeometry() {
     if (!isVisible()) return;
-    const QRect frame = frameGeometry();
+    // Before the window manager has framed the window, its frame is the usual one, not nothing.
+    const FrameMetrics f = Frame();
+    const TRect outer = Bounds(pos().x(), pos().y(), width() + f.left + f.right, height() + (f.top - MenuHeight()) + f.bottom);
     reporting_ = true;
-    Ctx().events->FormGeometryChanged(form_, Bounds(frame.left(), frame.top(), frame.width(), frame.height()), Frame());
+    Ctx().events->FormGeometryChanged(form_, outer, f);
     reporting_ = false;
 }
 
