@@ -124,8 +124,7 @@ void TForm::PlaceForShow() {
         case poDefault:
         case poDefaultPosOnly: {
             // The window system's cascade of default positions.
-            static int cascade = 0;
-            const int step = 26 * (cascade++ % 8);
+            const int step = 26 * (app->Screen().cascade_++ % 8);
             SetBounds(48 + step, 48 + step, Width(), Height());
             break;
         }

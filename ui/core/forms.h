@@ -110,6 +110,7 @@ private:
     void Raise(TForm* f);
     std::vector<TForm*> forms_;
     std::vector<TForm*> stacking_;  // front first
+    int cascade_ = 0;               // windows placed at the default position so far
 };
 
 using TIdleEvent = TEvent<void(TObject* sender, bool& done)>;
