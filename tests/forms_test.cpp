@@ -207,7 +207,7 @@ TEST_F(FormsTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
     EXPECT_EQ(g_log, (std::vector<std::string>{"W active", "click Ok", "click Cancel"}));
 }
 
-TEST_F(FormsTest, TimersTickOnTheVirtualClockWithAtMostOneTickPending) {
+TEST_F(FormsTest, TimersTickOnTheVirtualClockAndDieWithTheirWindow) {
     int ticks = 0;
     HWND wnd = AllocateHWnd([&](TMessage& m) {
         if (m.Msg == WM_TIMER) ++ticks;
@@ -277,4 +277,18 @@ TEST_F(FormsTest, PostedMessagesWaitForTheLoopAndDieWithTheirTarget) {
     b->Free();
     app->ProcessMessages();
     EXPECT_EQ(g_log, (std::vector<std::string>{"enter A"}));
+}
+
+TEST(TimerTable, ATimerHasAtMostOneTickPendingAndMissedTicksAreNotMadeUp) {
+    TTimerTable table;
+    HWND wnd = table.AllocateHWnd([](TMessage&) {});
+    ASSERT_EQ(table.SetTimer(wnd, 1, 100, 0), 1u);
+    EXPECT_TRUE(table.TakeDue(99).empty());
+    EXPECT_EQ(table.TakeDue(1000).size(), 1u);  // ten periods late: one tick
+    EXPECT_TRUE(table.TakeDue(5000).empty());   // still pending: no second one
+    table.TickDone(wnd, 1);
+    EXPECT_EQ(table.NextDue(), std::optional<int64_t>(1000));
+    EXPECT_EQ(table.TakeDue(1000).size(), 1u);
+    TMessage m{WM_TIMER, 1, 0, 0};
+    EXPECT_FALSE(table.Deliver(wnd + 1, m));  // no such window
 }
