@@ -1,5 +1,8 @@
 // The serial board's sheet: its four circles, their popups, pinouts and the connector drawing.
+#include <cstdlib>
+
 #include "app/template.h"
+#include "ui/core/jpeg.h"
 #include "desktop.h"
 #include "ui/core/resources.h"
 
@@ -118,4 +121,24 @@ TEST(ConnectorDrawing, HasTheFormatOfTheProductSheet) {
     EXPECT_EQ(u32(38), 2835u);
     EXPECT_EQ(u32(42), 2835u);
     EXPECT_EQ(std::vector<uint8_t>(d.begin() + 54, d.begin() + 57), (std::vector<uint8_t>{255, 0, 255}));  // bottom-left
+}
+
+TEST_F(ProductTest, TheCirclesSitOnThePartsTheyName) {
+    const TBitmap& photo = static_cast<const ui::TJPEGImage*>(form->BoardImage1->Picture().Graphic())->Bitmap();
+    auto share = [&](TBoardHighlight* h, auto test) {
+        int hits = 0;
+        for (int y = h->Top(); y < h->Top() + h->Height(); ++y)
+            for (int x = h->Left(); x < h->Left() + h->Width(); ++x) {
+                const uint32_t p = photo.Pixel(x, y);
+                hits += test(int((p >> 16) & 0xFF), int((p >> 8) & 0xFF), int(p & 0xFF));
+            }
+        return double(hits) / (h->Width() * h->Height());
+    };
+    auto white = [](int r, int g, int b) { return r > 200 && g > 200 && b > 190; };
+    auto metal = [](int r, int g, int b) { return std::abs(r - g) < 14 && std::abs(g - b) < 18 && g > 110; };
+    EXPECT_GT(share(form->DCHighlight, white), 0.25) << "the white power header";
+    EXPECT_GT(share(form->USBHighlight, metal), 0.3) << "the USB receptacle's shell";
+    EXPECT_GT(share(form->RS232Highlight, metal), 0.3) << "the DB9's shell";
+    EXPECT_GT(share(form->LEDHighlight, [](int r, int g, int b) { return r > 180 && g < 150 && b < 150; }), 0.005) << "red LEDs";
+    EXPECT_GT(share(form->LEDHighlight, [](int r, int g, int b) { return g > 170 && r < 190 && b < 160; }), 0.005) << "green LEDs";
 }
