@@ -63,6 +63,8 @@ void ReportCursor(QPoint global) {
 
 namespace {
 
+constexpr const char* kTahoma = "/usr/share/wine/fonts/tahoma.ttf";
+
 // The window manager handles a click after the program has seen it; ask until the window is active.
 void InsistOnActivation(QPointer<QWidget> w, int tries) {
     QTimer::singleShot(tries == 5 ? 0 : 100, [w, tries] {
@@ -112,9 +114,9 @@ public:
         if (std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "xcb", 1);
         app_ = std::make_unique<QApplication>(argc, argv);
         QApplication::setStyle(QStyleFactory::create("Fusion"));
-        // Debian's free Tahoma lives outside the font path; other families fall back to the closest sans.
-        for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-            if (QFile::exists(file)) QFontDatabase::addApplicationFont(file);
+        // Debian's free Tahoma lives outside the font path; its bold face draws no heavier than the regular
+        // one, so bold is made from the regular face. Other families fall back to the closest sans.
+        if (QFile::exists(kTahoma)) QFontDatabase::addApplicationFont(kTahoma);
         QFont font("Tahoma");
         font.setPixelSize(11);
         QApplication::setFont(font);
