@@ -283,7 +283,7 @@ void TWinControl::RemoveControl(TControl* c) {
     }
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     c->parent_ = nullptr;
-    if (TApplication* app = Application()) app->ControlDestroyed(c);
+    if (TApplication* app = Application()) app->ControlLeaving(c);
 }
 
 void TWinControl::HandleNeeded() {
@@ -365,7 +365,7 @@ void TWinControl::SetVisible(bool v) {
     if (v) HandleNeeded();
     if (handle_) handle_->SetVisible(v);
     if (!v)
-        if (TApplication* app = Application()) app->ControlDestroyed(this);  // drops focus and hover
+        if (TApplication* app = Application()) app->ControlLeaving(this);
 }
 
 void TWinControl::SetEnabled(bool e) {

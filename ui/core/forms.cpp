@@ -285,7 +285,7 @@ void TApplication::FormHidden(TForm* f) {
     ActivateForm(next);
 }
 
-void TApplication::ControlDestroyed(TControl* c) {
+void TApplication::ControlLeaving(TControl* c) {
     if (mouseControl_ == c) mouseControl_ = nullptr;
     if (pressed_ == c) pressed_ = nullptr;
     if (focused_ == c) focused_ = nullptr;
@@ -293,6 +293,10 @@ void TApplication::ControlDestroyed(TControl* c) {
         if (f->activeControl_ == c) f->activeControl_ = nullptr;
         if (f->entered_ == c) f->entered_ = nullptr;
     }
+}
+
+void TApplication::ControlDestroyed(TControl* c) {
+    ControlLeaving(c);
     std::erase_if(queue_, [c](const Posted& p) { return p.control == c; });
 }
 

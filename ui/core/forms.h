@@ -171,6 +171,8 @@ public:
     void CloseRequested(TForm& form) override;
     const TBitmap& PaintControl(TWinControl& control) override;
 
+    // A control was hidden or moved to another parent: it no longer has the mouse or the focus.
+    void ControlLeaving(TControl* c);
     // Called by controls as they go, so that no reference to them outlives them.
     void ControlDestroyed(TControl* c);
     void FormCreated(TForm* f);
